@@ -1,0 +1,34 @@
+#include "cliparser.h"
+
+#include "verbs.h"
+
+#include <QRegularExpression>
+#include <cstdio>
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringList& args,
+                                      const QString& verbSyntax) {
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    // drop the verb so that positional arguments start after it
+    QStringList rest = args;
+    if (rest.size() > 1) rest.removeAt(1);
+    if (!parser.parse(rest)) {
+        PrintError(parser.errorText());
+        PrintError(QStringLiteral("Usage: k904-cli %1").arg(verbSyntax));
+        return exitcode::Usage;
+    }
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        // QCommandLineParser names the program only; show the verb as well
+        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                     QStringLiteral("Usage: k904-cli %1").arg(verbSyntax));
+        std::fputs(qPrintable(text), stdout);
+        return exitcode::Ok;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <optional>
+
+// Parses a verb's arguments. Returns the exit code to stop with (help printed, or a
+// usage error reported) or nothing when the verb should go on.
+std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringList& args,
+                                      const QString& verbSyntax);
+
+// Prints a failure message on standard error.
+void PrintError(const QString& message);
