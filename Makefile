@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps configure asan clean
+.PHONY: run test build deps fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,16 @@ test: build $(ASAN_BUILD)/build.ninja
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the data file loader and the channel codec for FUZZ_SECONDS each (clang, libFuzzer).
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DK904_GUI=OFF -DK904_SANITIZE=ON -DK904_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_datafile fuzz_channel
+	$(FUZZ_BUILD)/bin/fuzz_datafile -max_total_time=$(FUZZ_SECONDS) -max_len=600
+	$(FUZZ_BUILD)/bin/fuzz_channel -max_total_time=$(FUZZ_SECONDS) -max_len=64
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

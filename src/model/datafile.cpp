@@ -11,7 +11,6 @@ namespace {
 constexpr int kModelCodeOffset = 1;
 constexpr int kBandDigitsOffset = 5;
 constexpr int kSavedAtOffset = 8;
-constexpr int kPasswordBytes = 8;
 
 quint8 bcdPair(const QString& digits, int at) {
     return quint8(((digits[at].unicode() - '0') << 4) | (digits[at + 1].unicode() - '0'));
@@ -76,14 +75,17 @@ DataFileResult OpenDataFile(TCore& core, const QString& path) {
     const QByteArray bytes = file.read(datafile::FileSize);
     if (file.error() != QFileDevice::NoError)
         return {DataFileResult::SystemError, file.errorString()};
+    return LoadDataFile(core, bytes);
+}
+
+DataFileResult LoadDataFile(TCore& core, const QByteArray& bytes) {
     if (bytes.size() < datafile::FileSize)
         return {DataFileResult::TooShort, QString::number(bytes.size())};
-    const auto byteAt = [&](int i) { return quint8(bytes[i]); };
 
     const QString code = trimmedModelCode(bytes.mid(kModelCodeOffset, 4));
     if (core.MacList.ChannelCountOf(code) == 0) return {DataFileResult::UnknownModel, code};
 
-    const QString bandDigits = bytes.mid(kBandDigitsOffset, 3).toHex().toUpper();
+    const QString bandDigits = QString::fromLatin1(bytes.mid(kBandDigitsOffset, 3).toHex().toUpper());
     for (QChar c : bandDigits)
         if (!c.isDigit()) return {DataFileResult::BadBandDigits, bandDigits};
 
@@ -94,7 +96,7 @@ DataFileResult OpenDataFile(TCore& core, const QString& path) {
     std::copy_n(bytes.constData() + datafile::HeaderSize, addr::ImageSize, all.image.begin());
     std::copy_n(bytes.constData() + datafile::HeaderSize + addr::ImageSize, all.spare.size(),
                 all.spare.begin());
-    for (int i = 0; i < kPasswordBytes; ++i) all.Password[size_t(i)] = byteAt(i);
+    std::copy_n(bytes.constData(), all.Password.size(), all.Password.begin());
     core.ApplyModel(code, all.image[addr::BandCode], true);
     NormaliseImage(core);
     all.Changed = false;

@@ -41,6 +41,8 @@ DataFileResult WriteDataFile(TCore& core, const QString& path, const QDateTime& 
 // normalises the image and clears the changed flag. On any failure nothing of the core
 // changes: image, spare block, password, model, band and flag stay as they were.
 DataFileResult OpenDataFile(TCore& core, const QString& path);
+// The same from the bytes of a file already read.
+DataFileResult LoadDataFile(TCore& core, const QByteArray& bytes);
 
 // The text to show for a failure; an unknown model shows the caller's "ModError" text.
 QString DescribeDataFileResult(const DataFileResult& result, const QString& modelWrongText);
