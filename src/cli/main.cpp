@@ -15,6 +15,8 @@ struct Verb {
 const Verb kVerbs[] = {
     {"new", RunNew, "write a data file holding a new image"},
     {"info", RunInfo, "show the model, band, channels and settings of a data file"},
+    {"read", RunRead, "read the radio on a serial port into a data file"},
+    {"write", RunWrite, "write a data file to the radio on a serial port"},
 };
 
 void printUsage(FILE* to) {

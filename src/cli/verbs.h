@@ -12,3 +12,5 @@ constexpr int Usage = 2;
 // Each verb gets its arguments with the program name and the verb as the first two.
 int RunNew(const QStringList& args);
 int RunInfo(const QStringList& args);
+int RunRead(const QStringList& args);
+int RunWrite(const QStringList& args);

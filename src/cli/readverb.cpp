@@ -1,0 +1,51 @@
+#include "cliparser.h"
+#include "linkrun.h"
+#include "verbs.h"
+
+#include "link/readexchange.h"
+#include "model/datafile.h"
+#include "model/imagedefaults.h"
+
+#include <QDir>
+
+int RunRead(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reads the radio on PORT and saves its image as a data file for the model and band\n"
+        "the radio reports. No file is written unless the read completes."));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."), QStringLiteral("PORT"));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("The data file to write."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({portOption, outputOption});
+    const QString syntax = QStringLiteral("read --port PORT -o FILE");
+    if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
+    const auto usage = [&](const QString& message) {
+        PrintError(message);
+        PrintError(QStringLiteral("Usage: k904-cli %1").arg(syntax));
+        return exitcode::Usage;
+    };
+    if (!parser.isSet(portOption)) return usage(QStringLiteral("No port given."));
+    if (!parser.isSet(outputOption)) return usage(QStringLiteral("No output file given."));
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+
+    TCore core;
+    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
+    core.ApplyFirstModel();
+    core.All.PortName = parser.value(portOption);
+    const QDateTime now = QDateTime::currentDateTime();
+    BuildNewImage(core, now);
+
+    const TLinkResult result =
+        RunLinkExchange(std::make_unique<TReadExchange>(core), QStringLiteral("Reading"));
+    if (!result.ok()) return ReportLinkResult(result);
+    const DataFileResult saved = WriteDataFile(core, parser.value(outputOption), now);
+    if (!saved.ok()) {
+        PrintError(DescribeDataFileResult(saved, {}));
+        return exitcode::Failure;
+    }
+    return ReportLinkResult(result);
+}
