@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <csignal>
 #include <cstdio>
 
@@ -81,11 +82,19 @@ int main(int argc, char* argv[]) {
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
     core.ApplyFirstModel();
     if (parser.isSet(imageOption)) {
-        const DataFileResult result = OpenDataFile(core, parser.value(imageOption));
-        if (!result.ok()) {
-            printError(DescribeDataFileResult(result, QStringLiteral("Model Type Wrong.")));
+        // a radio holds whatever was written to it: take the file's image bytes as they
+        // are, without the repairs the program makes when it opens a file
+        QFile file(parser.value(imageOption));
+        if (!file.open(QIODevice::ReadOnly)) {
+            printError(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
             return 1;
         }
+        const QByteArray bytes = file.read(datafile::FileSize);
+        if (bytes.size() < datafile::HeaderSize + addr::ImageSize) {
+            printError(QStringLiteral("%1: not a data file (%2 bytes)").arg(file.fileName()).arg(bytes.size()));
+            return 1;
+        }
+        std::copy_n(bytes.constData() + datafile::HeaderSize, addr::ImageSize, core.All.image.begin());
     } else {
         if (parser.isSet(bandOption)) {
             const QString band = parser.value(bandOption);
