@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include "linkfixtures.h"
+#include "simradio.h"
+#endif
+
 namespace {
 
 struct Run {
@@ -71,6 +76,13 @@ private Q_SLOTS:
     void infoText();
     void infoFailures_data();
     void infoFailures();
+#ifdef Q_OS_UNIX
+    void readThenWriteThroughVirtualRadio();
+    void readFailures_data();
+    void readFailures();
+    void writeFailures_data();
+    void writeFailures();
+#endif
 
 private:
     QTemporaryDir dir;
@@ -122,6 +134,10 @@ void CliTest::usageErrors_data() {
     QTest::newRow("unknown option") << QStringList{"new", "--colour", "red", "-o", "x.dat"};
     QTest::newRow("info without file") << QStringList{"info"};
     QTest::newRow("info with two files") << QStringList{"info", "a.dat", "b.dat"};
+    QTest::newRow("read without port") << QStringList{"read", "-o", "x.dat"};
+    QTest::newRow("read without output") << QStringList{"read", "--port", "COM1"};
+    QTest::newRow("write without file") << QStringList{"write", "--port", "COM1"};
+    QTest::newRow("write without port") << QStringList{"write", "x.dat"};
 }
 
 void CliTest::usageErrors() {
@@ -137,6 +153,8 @@ void CliTest::helpOnEveryVerb_data() {
     QTest::newRow("tool") << QStringList{"--help"};
     QTest::newRow("new") << QStringList{"new", "--help"};
     QTest::newRow("info") << QStringList{"info", "--help"};
+    QTest::newRow("read") << QStringList{"read", "--help"};
+    QTest::newRow("write") << QStringList{"write", "--help"};
 }
 
 void CliTest::helpOnEveryVerb() {
@@ -222,6 +240,91 @@ void CliTest::infoFailures() {
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
 }
+
+#ifdef Q_OS_UNIX
+void CliTest::readThenWriteThroughVirtualRadio() {
+    const Image radioImage = RadioImage(0xF1);
+    TSimRadio source(radioImage, {});
+    QVERIFY(!source.Path().isEmpty());
+    const QString path = dir.filePath(QStringLiteral("read.dat"));
+    const Run read = cli({"read", "--port", source.Path(), "-o", path});
+    QCOMPARE(read.exitCode, 0);
+    QCOMPARE(read.out, QByteArray("Reading Completed.\n"));
+    QVERIFY2(read.err.contains(QStringLiteral("Reading: 100%")), qPrintable(read.err));
+
+    // saved for the model and band the radio reported, its bytes as the program keeps them
+    const QByteArray file = readAll(path);
+    QCOMPARE(file.size(), datafile::FileSize);
+    QCOMPARE(file.left(8).toHex(' '), QByteArray("50 54 34 37 43 20 02 60"));
+    TCore expected;
+    PrepareCore(expected);
+    expected.All.image = radioImage;
+    expected.ApplyModel(QStringLiteral("T47C"), 0xF1, true);
+    NormaliseImage(expected);
+    QCOMPARE(file.mid(datafile::HeaderSize, addr::ImageSize).toHex(' '), Bytes(expected.All.image).toHex(' '));
+
+    TSimRadio target(RadioImage(0xF3), {});
+    const Run write = cli({"write", "--port", target.Path(), path});
+    QCOMPARE(write.exitCode, 0);
+    QCOMPARE(write.out, QByteArray("Writing Completed.\n"));
+    QTRY_VERIFY(!target.Dumped().isEmpty());
+    const QByteArray dumped = target.Dumped();
+    const QByteArray image = file.mid(datafile::HeaderSize, addr::ImageSize);
+    // everything but the new write time, up to the leave-factory time the radio keeps
+    QCOMPARE(dumped.left(addr::WriteTime).toHex(' '), image.left(addr::WriteTime).toHex(' '));
+    QCOMPARE(dumped.mid(addr::WriteTime + 7, addr::WriteSize - addr::WriteTime - 7),
+             image.mid(addr::WriteTime + 7, addr::WriteSize - addr::WriteTime - 7));
+    QCOMPARE(dumped.mid(addr::WriteSize), Bytes(RadioImage(0xF3), addr::WriteSize, 16));
+    QCOMPARE(readAll(path), file);
+}
+
+void CliTest::readFailures_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown model") << QStringList{"--fault", "model=X99Z"} << "Model Type Wrong.";
+    QTest::newRow("wrong key") << QStringList{"--fault", "wrong-key"}
+                               << "Please check all connections and communication port settings.";
+    QTest::newRow("stall") << QStringList{"--fault", "stall-after=3"}
+                           << "Please check all connections and communication port settings.";
+    QTest::newRow("no such port") << QStringList() << "Cannot Open Communication Port.\n";
+}
+
+void CliTest::readFailures() {
+    QFETCH(QStringList, faults);
+    QFETCH(QString, message);
+    TSimRadio sim(RadioImage(0xF3), faults);
+    const QString port = faults.isEmpty() ? QStringLiteral("/dev/k904-no-such-port") : sim.Path();
+    const QString path = dir.filePath(QStringLiteral("read-fail-%1.dat").arg(QTest::currentDataTag()));
+    const Run run = cli({"read", "--port", port, "-o", path});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void CliTest::writeFailures_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("model in small letters") << QStringList{"--fault", "model=t47c"} << "Model Type Wrong.";
+    QTest::newRow("line break") << QStringList{"--fault", "break-after=2"}
+                                << "Please check all connections and communication port settings.";
+    QTest::newRow("no such port") << QStringList() << "Cannot Open Communication Port.\n";
+}
+
+void CliTest::writeFailures() {
+    QFETCH(QStringList, faults);
+    QFETCH(QString, message);
+    const QString path = dir.filePath(QStringLiteral("write-source.dat"));
+    QVERIFY(cli({"new", "-o", path}).exitCode == 0);
+    const QByteArray before = readAll(path);
+    TSimRadio sim(RadioImage(0xF3), faults);
+    const QString port = faults.isEmpty() ? QStringLiteral("/dev/k904-no-such-port") : sim.Path();
+    const Run run = cli({"write", "--port", port, path});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(readAll(path), before);
+}
+#endif
 
 QTEST_GUILESS_MAIN(CliTest)
 #include "tst_cli.moc"
