@@ -1,11 +1,24 @@
+#include "desktop.h"
+#include "editorcatalog.h"
+#include "editorwindows.h"
+#include "maindb.h"
+#include "mainfrm.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("K-904"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("K-904"));
-    window.showMaximized();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/radio.svg")));
+
+    TMaindb db(QCoreApplication::applicationDirPath() + u'/',
+               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    TDesktop desktop;
+    TfMainFrm mainFrm(db, desktop);
+    RegisterEditorWindows(mainFrm.Editors());
+    mainFrm.showMaximized();
     return app.exec();
 }
