@@ -27,7 +27,8 @@ double wireMs(int bytes) {
 // Handshake and identification, then per block, then the end frame; both directions.
 int readBytes() {
     const int blocks = addr::ImageSize / wire::BlockBytes;
-    const int program = wire::OpeningFrameLength + 1 + 1 + blocks * (wire::ReadRequestLength + 1) + 1;
+    const int program =
+        wire::OpeningFrameLength + 1 + 1 + blocks * (wire::ReadRequestLength + 1) + 1;
     const int radio = 1 + wire::IdentReplyLength + 1 + blocks * (wire::ReadReplyLength + 1);
     return program + radio;
 }
@@ -71,7 +72,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot start the virtual radio\n");
         return 1;
     }
-    while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {}
+    while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
+    }
     const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     TCore core;

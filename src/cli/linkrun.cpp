@@ -8,13 +8,18 @@
 
 #include <QEventLoop>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
 class TProgressView {
 public:
-    explicit TProgressView(const QString& what) : what_(what), terminal_(::isatty(2)) {}
+    explicit TProgressView(const QString& what) : what_(what), terminal_(isatty(2)) {}
 
     void Show(int done, int total) {
         if (total <= 0) return;
@@ -22,8 +27,8 @@ public:
             constexpr int width = 40;
             const int filled = done * width / total;
             std::fprintf(stderr, "\r%s [%s%s] %d/%d", qPrintable(what_),
-                         QByteArray(filled, '#').constData(), QByteArray(width - filled, '.').constData(),
-                         done, total);
+                         QByteArray(filled, '#').constData(),
+                         QByteArray(width - filled, '.').constData(), done, total);
             shown_ = true;
         } else {
             const int quarter = done * 4 / total;
@@ -73,6 +78,7 @@ int ReportLinkResult(const TLinkResult& result) {
         return exitcode::Ok;
     }
     if (!text.isEmpty()) PrintError(text);
-    if (result.kind == TLinkResult::LineFailed && !result.detail.isEmpty()) PrintError(result.detail);
+    if (result.kind == TLinkResult::LineFailed && !result.detail.isEmpty())
+        PrintError(result.detail);
     return exitcode::Failure;
 }

@@ -14,8 +14,8 @@ int RunRead(const QStringList& args) {
         "Reads the radio on PORT and saves its image as a data file for the model and band\n"
         "the radio reports. No file is written unless the read completes."));
     const QCommandLineOption portOption(
-        QStringLiteral("port"),
-        QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."), QStringLiteral("PORT"));
+        QStringLiteral("port"), QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."),
+        QStringLiteral("PORT"));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The data file to write."),
                                           QStringLiteral("FILE"));
@@ -30,7 +30,8 @@ int RunRead(const QStringList& args) {
     if (!parser.isSet(portOption)) return usage(QStringLiteral("No port given."));
     if (!parser.isSet(outputOption)) return usage(QStringLiteral("No output file given."));
     if (!parser.positionalArguments().isEmpty())
-        return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return usage(
+            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
 
     TCore core;
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());

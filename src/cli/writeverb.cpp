@@ -13,8 +13,8 @@ int RunWrite(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Writes the image of a data file to the radio on PORT. The file itself is not changed."));
     const QCommandLineOption portOption(
-        QStringLiteral("port"),
-        QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."), QStringLiteral("PORT"));
+        QStringLiteral("port"), QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."),
+        QStringLiteral("PORT"));
     parser.addOption(portOption);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file (*.dat)."));
     const QString syntax = QStringLiteral("write --port PORT FILE");
@@ -25,7 +25,8 @@ int RunWrite(const QStringList& args) {
         return exitcode::Usage;
     };
     if (!parser.isSet(portOption)) return usage(QStringLiteral("No port given."));
-    if (parser.positionalArguments().size() != 1) return usage(QStringLiteral("Give exactly one data file."));
+    if (parser.positionalArguments().size() != 1)
+        return usage(QStringLiteral("Give exactly one data file."));
 
     TCore core;
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());

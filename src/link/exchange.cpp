@@ -62,8 +62,8 @@ void TExchange::dispatch() {
     switch (phase_) {
     case Phase::Handshake: {
         // some radios put one stray byte before their acknowledgement
-        const bool acked = receivedByte(0) == wire::Ack ||
-                           (rxLength_ > 1 && receivedByte(1) == wire::Ack);
+        const bool acked =
+            receivedByte(0) == wire::Ack || (rxLength_ > 1 && receivedByte(1) == wire::Ack);
         if (!acked) return;
         stopTimer(TLinkTimer::Head);
         phase_ = Phase::IdentPause;
@@ -85,7 +85,8 @@ void TExchange::dispatch() {
 void TExchange::identificationReply() {
     stopTimer(TLinkTimer::Head);
     QString code;
-    for (int i = 0; i < 4; ++i) code += QChar(receivedByte(wire::IdentModelCode + i));
+    for (int i = 0; i < 4; ++i)
+        code += QChar(receivedByte(wire::IdentModelCode + i));
     const bool keyEchoed = receivedByte(wire::IdentKeyEcho) == wire::SwapNibbles(key_);
     if (!keyEchoed) {
         if (endFrameOnKeyMismatch())
@@ -124,8 +125,7 @@ TLinkActions TExchange::TimerFired(TLinkTimer timer) {
     case TLinkTimer::Head:
         // the radio did not answer; give the user time to look at the radio's display
         // before the message covers it
-        failWhen(TLinkTimer::MessageDelay, linktime::NoAnswerMessageDelay,
-                 TLinkResult::NoAnswer);
+        failWhen(TLinkTimer::MessageDelay, linktime::NoAnswerMessageDelay, TLinkResult::NoAnswer);
         break;
     case TLinkTimer::MessageDelay:
         finish(failure_.value_or(TLinkResult::NoAnswer), failureDetail_);
@@ -234,7 +234,8 @@ void TExchange::stopTimer(TLinkTimer timer) {
 }
 
 void TExchange::stopAllTimers() {
-    for (int t = 0; t < LinkTimerCount; ++t) stopTimer(TLinkTimer(t));
+    for (int t = 0; t < LinkTimerCount; ++t)
+        stopTimer(TLinkTimer(t));
 }
 
 void TExchange::flushBuffers() {

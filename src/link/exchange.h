@@ -1,8 +1,8 @@
 #pragma once
 
 #include "linkaction.h"
-#include "protocol.h"
 #include "model/core.h"
+#include "protocol.h"
 
 #include <array>
 #include <functional>

@@ -24,7 +24,8 @@ TLinkDriver::TLinkDriver(std::unique_ptr<TExchange> exchange, QObject* parent)
 }
 
 TLinkDriver::~TLinkDriver() {
-    for (QTimer& timer : timers_) timer.stop();
+    for (QTimer& timer : timers_)
+        timer.stop();
     line_.Close();
 }
 
@@ -45,7 +46,8 @@ void TLinkDriver::Cancel() {
 }
 
 void TLinkDriver::Close() {
-    for (QTimer& timer : timers_) timer.stop();
+    for (QTimer& timer : timers_)
+        timer.stop();
     line_.Close();
 }
 
@@ -56,7 +58,8 @@ void TLinkDriver::post(Event event) {
     while (!pending_.empty()) {
         const Event next = std::move(pending_.front());
         pending_.pop_front();
-        for (const TLinkAction& action : next(*exchange_)) carryOut(action);
+        for (const TLinkAction& action : next(*exchange_))
+            carryOut(action);
     }
     busy_ = false;
 }
@@ -83,7 +86,8 @@ void TLinkDriver::carryOut(const TLinkAction& action) {
         Q_EMIT received(action.bytes);
         break;
     case TLinkAction::Finish:
-        for (QTimer& timer : timers_) timer.stop();
+        for (QTimer& timer : timers_)
+            timer.stop();
         Q_EMIT finished(action.result);
         break;
     }

@@ -26,7 +26,8 @@ QList<TPresentPort> ListPresentPortDetails() {
 
 QStringList ListPresentPorts() {
     QStringList names;
-    for (const TPresentPort& port : ListPresentPortDetails()) names << port.name;
+    for (const TPresentPort& port : ListPresentPortDetails())
+        names << port.name;
     return names;
 }
 

@@ -32,8 +32,7 @@ void TReadExchange::transferReply() {
         ackPhase_ = false;
         if (blockAddress_ < addr::ImageSize) {
             expect(wire::ReadReplyLength);
-            sendThenArm(wire::ReadRequest(blockAddress_), TLinkTimer::Try,
-                        linktime::TransferReply);
+            sendThenArm(wire::ReadRequest(blockAddress_), TLinkTimer::Try, linktime::TransferReply);
         } else {
             sendEndThenFinish(TLinkResult::Completed);
         }

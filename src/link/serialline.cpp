@@ -51,7 +51,7 @@ void TSerialLine::markLineErrors() {
     // QSerialPort puts the line in raw mode, where a break or a damaged byte reads like
     // data. Ask the driver to mark them instead, so that a block hit by line noise is
     // never taken for the radio's data.
-    termios tio {};
+    termios tio{};
     const int fd = int(port_.handle());
     if (::tcgetattr(fd, &tio) != 0) return;
     tio.c_iflag |= PARMRK | INPCK;

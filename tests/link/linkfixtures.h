@@ -14,7 +14,8 @@ inline void PrepareCore(TCore& core) {
     core.All.PortName = QStringLiteral("COM3");
     BuildNewImage(core, QDateTime(QDate(2024, 5, 1), QTime(12, 30, 0)));
     core.All.Password = {'P', 'T', '4', '7', 'C', ' ', ' ', ' '};
-    for (int i = 0; i < 16; ++i) core.All.spare[size_t(i)] = quint8(0xA0 + i);
+    for (int i = 0; i < 16; ++i)
+        core.All.spare[size_t(i)] = quint8(0xA0 + i);
     core.All.Changed = false;
 }
 
@@ -26,7 +27,8 @@ inline Image RadioImage(quint8 bandCode) {
     core.ApplyModel(QStringLiteral("T47C"), bandCode, true);
     BuildNewImage(core, QDateTime(QDate(2023, 2, 3), QTime(4, 5, 6)));
     Image image = core.All.image;
-    for (int i = 0; i < 16; ++i) image[size_t(i)] = quint8(i);
+    for (int i = 0; i < 16; ++i)
+        image[size_t(i)] = quint8(i);
     const quint8 channel1[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
                                  0x70, 0x06, 0x23, 0x80, 0xE7, 0xFF, 0xFF, 0xFF};
     std::copy(std::begin(channel1), std::end(channel1), image.begin() + addr::channel(1));
@@ -47,8 +49,8 @@ struct TDocument {
 
     static TDocument Of(const TCore& core) {
         const TALL& a = core.All;
-        return {a.image, a.spare, a.Password, a.Changed, a.ModelName, a.ModelCode, a.BandText,
-                a.BandLower, a.BandUpper};
+        return {a.image,     a.spare,    a.Password,  a.Changed,  a.ModelName,
+                a.ModelCode, a.BandText, a.BandLower, a.BandUpper};
     }
     bool operator==(const TDocument&) const = default;
 };

@@ -59,7 +59,8 @@ void TScriptedLink::Run(const std::function<bool()>& until) {
         // nothing is happening: move the clock to the next timer
         int next = -1;
         for (int t = 0; t < LinkTimerCount; ++t)
-            if (deadlines_[size_t(t)] && (next < 0 || *deadlines_[size_t(t)] < *deadlines_[size_t(next)]))
+            if (deadlines_[size_t(t)] &&
+                (next < 0 || *deadlines_[size_t(t)] < *deadlines_[size_t(next)]))
                 next = t;
         if (next < 0) return;
         now = *deadlines_[size_t(next)];
@@ -70,7 +71,8 @@ void TScriptedLink::Run(const std::function<bool()>& until) {
 
 QList<QByteArray> TScriptedLink::frames() const {
     QList<QByteArray> list;
-    for (const Sent& s : sent) list << s.bytes;
+    for (const Sent& s : sent)
+        list << s.bytes;
     return list;
 }
 

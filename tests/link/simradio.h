@@ -22,7 +22,8 @@ public:
         process_.start(QStringLiteral(K904_BIN_DIR "/k904-radio-sim"),
                        QStringList{"--image", imagePath, "--dump", DumpPath()} + options);
         if (!process_.waitForStarted(5000)) return;
-        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {}
+        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
+        }
         path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
     ~TSimRadio() {

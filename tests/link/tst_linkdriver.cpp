@@ -26,15 +26,18 @@ Outcome run(std::unique_ptr<TExchange> exchange) {
         outcome.progress << done;
         outcome.total = total;
     });
-    QObject::connect(&driver, &TLinkDriver::received, [&](const QByteArray& b) { outcome.log += b; });
+    QObject::connect(&driver, &TLinkDriver::received,
+                     [&](const QByteArray& b) { outcome.log += b; });
     QSignalSpy finished(&driver, &TLinkDriver::finished);
     outcome.opened = driver.Open();
     if (outcome.opened) {
         driver.Start();
         finished.wait(15000);
     }
-    if (!finished.isEmpty()) outcome.result = finished.first().first().value<TLinkResult>();
-    else outcome.result.kind = TLinkResult::Kind(-1);
+    if (!finished.isEmpty())
+        outcome.result = finished.first().first().value<TLinkResult>();
+    else
+        outcome.result.kind = TLinkResult::Kind(-1);
     return outcome;
 }
 
@@ -83,7 +86,8 @@ void LinkDriverTest::writesEveryByte() {
     TCore core;
     PrepareCore(core);
     core.All.image = RadioImage(0xF3);
-    for (int a = addr::channel(2); a < addr::channel(3); ++a) core.All.image[size_t(a)] = quint8(a);
+    for (int a = addr::channel(2); a < addr::channel(3); ++a)
+        core.All.image[size_t(a)] = quint8(a);
     core.All.PortName = sim.Path();
     const Outcome o = run(std::make_unique<TWriteExchange>(core));
     QCOMPARE(o.result.kind, TLinkResult::Completed);
@@ -91,7 +95,8 @@ void LinkDriverTest::writesEveryByte() {
     QCOMPARE(o.progress.last(), 52);
     QTRY_VERIFY(!sim.Dumped().isEmpty());
     const QByteArray dumped = sim.Dumped();
-    QCOMPARE(dumped.left(addr::WriteSize).toHex(' '), Bytes(core.All.image, 0, addr::WriteSize).toHex(' '));
+    QCOMPARE(dumped.left(addr::WriteSize).toHex(' '),
+             Bytes(core.All.image, 0, addr::WriteSize).toHex(' '));
     QCOMPARE(dumped.mid(addr::WriteSize), Bytes(radioImage, addr::WriteSize, 16));
     QVERIFY(!core.All.Changed);
 }
@@ -101,22 +106,26 @@ void LinkDriverTest::readFaults_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message");
     const QString comError = TLanguage().ComError;
-    QTest::newRow("wrong key") << QStringList{"--fault", "wrong-key"} << int(TLinkResult::KeyMismatch) << comError;
-    QTest::newRow("unknown model") << QStringList{"--fault", "model=X99Z"} << int(TLinkResult::ModelRejected)
-                                   << "Model Type Wrong.";
-    QTest::newRow("model in small letters") << QStringList{"--fault", "model=t47c"}
-                                            << int(TLinkResult::ModelRejected) << "Model Type Wrong.";
-    QTest::newRow("silent radio") << QStringList{"--fault", "silent"} << int(TLinkResult::NoAnswer) << comError;
-    QTest::newRow("stall after 5 blocks") << QStringList{"--fault", "stall-after=5"}
-                                          << int(TLinkResult::TransferTimeout) << comError;
-    QTest::newRow("line break, twice") << QStringList{"--fault", "break-after=5"} << int(TLinkResult::LineFailed)
-                                       << comError;
+    QTest::newRow("wrong key") << QStringList{"--fault", "wrong-key"}
+                               << int(TLinkResult::KeyMismatch) << comError;
+    QTest::newRow("unknown model") << QStringList{"--fault", "model=X99Z"}
+                                   << int(TLinkResult::ModelRejected) << "Model Type Wrong.";
+    QTest::newRow("model in small letters")
+        << QStringList{"--fault", "model=t47c"} << int(TLinkResult::ModelRejected)
+        << "Model Type Wrong.";
+    QTest::newRow("silent radio") << QStringList{"--fault", "silent"} << int(TLinkResult::NoAnswer)
+                                  << comError;
+    QTest::newRow("stall after 5 blocks")
+        << QStringList{"--fault", "stall-after=5"} << int(TLinkResult::TransferTimeout) << comError;
+    QTest::newRow("line break, twice")
+        << QStringList{"--fault", "break-after=5"} << int(TLinkResult::LineFailed) << comError;
     // the read starts over once by itself and then succeeds
     QTest::newRow("line break, once") << QStringList{"--fault", "break-after=5", "--once"}
                                       << int(TLinkResult::Completed) << "Reading Completed.";
     // the read starts over once, and then the port is gone
-    QTest::newRow("device vanishes") << QStringList{"--fault", "vanish-after=5"} << int(TLinkResult::PortFailed)
-                                     << "Cannot Open Communication Port.";
+    QTest::newRow("device vanishes")
+        << QStringList{"--fault", "vanish-after=5"} << int(TLinkResult::PortFailed)
+        << "Cannot Open Communication Port.";
 }
 
 void LinkDriverTest::readFaults() {
@@ -146,13 +155,16 @@ void LinkDriverTest::writeFaults_data() {
     QTest::addColumn<int>("after");
     const int close = TLinkResult::CloseWindow;
     const int stay = TLinkResult::StayOpen;
-    QTest::newRow("wrong key") << QStringList{"--fault", "wrong-key"} << int(TLinkResult::KeyMismatch) << close;
-    QTest::newRow("another model") << QStringList{"--fault", "model=X99Z"} << int(TLinkResult::ModelRejected) << close;
-    QTest::newRow("stall after 5 blocks") << QStringList{"--fault", "stall-after=5"}
-                                          << int(TLinkResult::TransferTimeout) << close;
-    QTest::newRow("line break") << QStringList{"--fault", "break-after=5"} << int(TLinkResult::LineFailed) << stay;
-    QTest::newRow("device vanishes") << QStringList{"--fault", "vanish-after=5"} << int(TLinkResult::LineFailed)
-                                     << stay;
+    QTest::newRow("wrong key") << QStringList{"--fault", "wrong-key"}
+                               << int(TLinkResult::KeyMismatch) << close;
+    QTest::newRow("another model")
+        << QStringList{"--fault", "model=X99Z"} << int(TLinkResult::ModelRejected) << close;
+    QTest::newRow("stall after 5 blocks")
+        << QStringList{"--fault", "stall-after=5"} << int(TLinkResult::TransferTimeout) << close;
+    QTest::newRow("line break") << QStringList{"--fault", "break-after=5"}
+                                << int(TLinkResult::LineFailed) << stay;
+    QTest::newRow("device vanishes")
+        << QStringList{"--fault", "vanish-after=5"} << int(TLinkResult::LineFailed) << stay;
 }
 
 void LinkDriverTest::writeFaults() {
@@ -179,7 +191,8 @@ void LinkDriverTest::portCannotBeOpened() {
     QVERIFY(!o.opened);
     QCOMPARE(o.result.kind, TLinkResult::PortFailed);
     const QString text = LinkResultText(TLanguage(), o.result);
-    QVERIFY2(text.startsWith(QStringLiteral("Cannot Open Communication Port.\n")), qPrintable(text));
+    QVERIFY2(text.startsWith(QStringLiteral("Cannot Open Communication Port.\n")),
+             qPrintable(text));
     QVERIFY2(text.size() > 33, qPrintable(text));
     QVERIFY(TDocument::Of(core) == before);
 }

@@ -86,14 +86,18 @@ void LinkPartsTest::lineMarks_data() {
     QTest::addColumn<QList<QByteArray>>("arrivals");
     QTest::addColumn<QStringList>("pieces"); // hex of clean bytes, "!" for a line error
     QTest::newRow("plain") << QList<QByteArray>{hex("06 52 01")} << QStringList{"065201"};
-    QTest::newRow("doubled FF is one FF") << QList<QByteArray>{hex("41 FF FF 42")} << QStringList{"41ff42"};
-    QTest::newRow("break") << QList<QByteArray>{hex("41 FF 00 00 42")} << QStringList{"41", "!", "42"};
-    QTest::newRow("damaged byte") << QList<QByteArray>{hex("FF 00 37 06")} << QStringList{"!", "06"};
-    QTest::newRow("FF split across arrivals") << QList<QByteArray>{hex("41 FF"), hex("FF 42")}
-                                              << QStringList{"41", "ff42"};
-    QTest::newRow("break split across arrivals") << QList<QByteArray>{hex("FF"), hex("00"), hex("00 06")}
-                                                 << QStringList{"!", "06"};
-    QTest::newRow("a lone FF before other data stays") << QList<QByteArray>{hex("FF 41")} << QStringList{"ff41"};
+    QTest::newRow("doubled FF is one FF")
+        << QList<QByteArray>{hex("41 FF FF 42")} << QStringList{"41ff42"};
+    QTest::newRow("break") << QList<QByteArray>{hex("41 FF 00 00 42")}
+                           << QStringList{"41", "!", "42"};
+    QTest::newRow("damaged byte") << QList<QByteArray>{hex("FF 00 37 06")}
+                                  << QStringList{"!", "06"};
+    QTest::newRow("FF split across arrivals")
+        << QList<QByteArray>{hex("41 FF"), hex("FF 42")} << QStringList{"41", "ff42"};
+    QTest::newRow("break split across arrivals")
+        << QList<QByteArray>{hex("FF"), hex("00"), hex("00 06")} << QStringList{"!", "06"};
+    QTest::newRow("a lone FF before other data stays")
+        << QList<QByteArray>{hex("FF 41")} << QStringList{"ff41"};
 }
 
 void LinkPartsTest::lineMarks() {
@@ -110,14 +114,15 @@ void LinkPartsTest::lineMarks() {
 }
 
 void LinkPartsTest::permissionHint() {
-    const QString denied = PortOpenErrorText(QSerialPort::PermissionError,
-                                             QStringLiteral("Permission denied"),
-                                             QStringLiteral("/dev/ttyUSB0"));
+    const QString denied =
+        PortOpenErrorText(QSerialPort::PermissionError, QStringLiteral("Permission denied"),
+                          QStringLiteral("/dev/ttyUSB0"));
     QVERIFY(denied.startsWith(QStringLiteral("Permission denied\n")));
 #ifdef Q_OS_LINUX
     QVERIFY2(denied.contains(QStringLiteral("dialout")), qPrintable(denied));
 #endif
-    QCOMPARE(PortOpenErrorText(QSerialPort::DeviceNotFoundError, QStringLiteral("No such file or directory"),
+    QCOMPARE(PortOpenErrorText(QSerialPort::DeviceNotFoundError,
+                               QStringLiteral("No such file or directory"),
                                QStringLiteral("/dev/ttyUSB9")),
              QStringLiteral("No such file or directory"));
 }
@@ -149,7 +154,8 @@ void LinkPartsTest::radioOpening_data() {
     QTest::addColumn<QByteArray>("answer");
     const QByteArray ident = hex("50 54 34 37 43 F2 36 FF FF FF FF FF FF FF FF FF");
     QTest::newRow("opening and request") << QByteArray("PROGRAM\x63\x02") << hex("06") + ident;
-    QTest::newRow("noise before the opening") << QByteArray("xPRPROGRAM\x63\x02") << hex("06") + ident;
+    QTest::newRow("noise before the opening")
+        << QByteArray("xPRPROGRAM\x63\x02") << hex("06") + ident;
     QTest::newRow("request before the opening") << QByteArray("\x02PROGRAM\x63") << hex("06");
     QTest::newRow("read request after the handshake")
         << QByteArray("PROGRAM\x63\x02\x06R\x00\x10\x08", 14)
@@ -164,7 +170,8 @@ void LinkPartsTest::radioOpening() {
     image[addr::BandCode] = 0xF2;
     TRadioResponder radio(image, {});
     QByteArray said;
-    for (const char b : heard) said += radio.Receive(quint8(b)).reply;
+    for (const char b : heard)
+        said += radio.Receive(quint8(b)).reply;
     QCOMPARE(said.toHex(' '), answer.toHex(' '));
 }
 

@@ -14,7 +14,8 @@ QByteArray hex(const char* text) {
 // The frames of a complete read, in order, for link key `key`.
 QList<QByteArray> completeReadFrames(quint8 key) {
     QList<QByteArray> frames{wire::OpeningFrame(key), hex("02"), hex("06")};
-    for (int a = 0; a < addr::ImageSize; a += 8) frames << wire::ReadRequest(a) << hex("06");
+    for (int a = 0; a < addr::ImageSize; a += 8)
+        frames << wire::ReadRequest(a) << hex("06");
     frames << QByteArray("E");
     return frames;
 }
@@ -52,12 +53,18 @@ void ReadExchangeTest::completes_data() {
     QTest::addColumn<bool>("byteByByte");
     QTest::addColumn<bool>("scrambleHeaders");
     QTest::addColumn<bool>("drains");
-    QTest::newRow("UHF 400-520, byte by byte") << 0xF3 << "K-904(UHF)" << "400 - 520MHz" << true << false << true;
-    QTest::newRow("VHF 200-260, whole replies") << 0xF1 << "K-904(VHF)" << "200 - 260MHz" << false << false << true;
-    QTest::newRow("VHF 134-174") << 0xF0 << "K-904(VHF)" << "134 - 174MHz" << true << false << true;
-    QTest::newRow("unknown band code 00") << 0x00 << "K-904(UHF)" << "400 - 520MHz" << true << false << true;
-    QTest::newRow("reply headers are anything") << 0xF2 << "K-904(UHF)" << "320 - 400MHz" << false << true << true;
-    QTest::newRow("port never reports drained") << 0xF3 << "K-904(UHF)" << "400 - 520MHz" << true << false << false;
+    QTest::newRow("UHF 400-520, byte by byte") << 0xF3 << "K-904(UHF)"
+                                               << "400 - 520MHz" << true << false << true;
+    QTest::newRow("VHF 200-260, whole replies") << 0xF1 << "K-904(VHF)"
+                                                << "200 - 260MHz" << false << false << true;
+    QTest::newRow("VHF 134-174") << 0xF0 << "K-904(VHF)"
+                                 << "134 - 174MHz" << true << false << true;
+    QTest::newRow("unknown band code 00") << 0x00 << "K-904(UHF)"
+                                          << "400 - 520MHz" << true << false << true;
+    QTest::newRow("reply headers are anything") << 0xF2 << "K-904(UHF)"
+                                                << "320 - 400MHz" << false << true << true;
+    QTest::newRow("port never reports drained") << 0xF3 << "K-904(UHF)"
+                                                << "400 - 520MHz" << true << false << false;
 }
 
 void ReadExchangeTest::completes() {
@@ -120,7 +127,8 @@ void ReadExchangeTest::handshakeAcknowledgement_data() {
     QTest::newRow("06") << QList<QByteArray>{hex("06")} << true;
     QTest::newRow("stray byte, then 06") << QList<QByteArray>{hex("55"), hex("06")} << true;
     QTest::newRow("stray byte and 06 together") << QList<QByteArray>{hex("5506")} << true;
-    QTest::newRow("06 as the third byte") << QList<QByteArray>{hex("55"), hex("55"), hex("06")} << false;
+    QTest::newRow("06 as the third byte")
+        << QList<QByteArray>{hex("55"), hex("55"), hex("06")} << false;
     QTest::newRow("something else") << QList<QByteArray>{hex("15")} << false;
 }
 
@@ -135,7 +143,8 @@ void ReadExchangeTest::handshakeAcknowledgement() {
     link.Start();
     link.Run([&] { return !link.sent.isEmpty(); });
     QCOMPARE(link.sent[0].bytes, QByteArray("PROGRAM\x62"));
-    for (const QByteArray& a : arrivals) link.Deliver(a);
+    for (const QByteArray& a : arrivals)
+        link.Deliver(a);
     link.Run([&] { return link.sent.size() > 1 || link.result; });
     if (accepted) {
         QCOMPARE(link.sent.size(), 2);
@@ -162,20 +171,26 @@ void ReadExchangeTest::failures_data() {
     QTest::addColumn<qint64>("finishedAt"); // -1: not checked
     const int close = TLinkResult::CloseWindow;
     const QString comError = TLanguage().ComError;
-    QTest::newRow("no handshake acknowledgement") << QStringList{"silent"} << int(TLinkResult::NoAnswer)
-                                                  << comError << close << false << qint64(500 + 500 + 2500);
-    QTest::newRow("unknown model code") << QStringList{"model=X99Z"} << int(TLinkResult::ModelRejected)
-                                        << "Model Type Wrong." << int(TLinkResult::StayOpen) << true << qint64(-1);
-    QTest::newRow("model code in small letters") << QStringList{"model=t47c"} << int(TLinkResult::ModelRejected)
-                                                 << "Model Type Wrong." << int(TLinkResult::StayOpen) << true << qint64(-1);
-    QTest::newRow("key not echoed") << QStringList{"wrong-key"} << int(TLinkResult::KeyMismatch) << comError
-                                    << close << true << qint64(-1);
-    QTest::newRow("transfer stalls") << QStringList{"stall-after=10"} << int(TLinkResult::TransferTimeout)
-                                     << comError << close << false << qint64(-1);
-    QTest::newRow("line errors twice") << QStringList{"break-after=3"} << int(TLinkResult::LineFailed) << comError
-                                       << close << false << qint64(-1);
-    QTest::newRow("device vanishes") << QStringList{"vanish-after=0"} << int(TLinkResult::LineFailed) << comError
-                                     << close << false << qint64(-1);
+    QTest::newRow("no handshake acknowledgement")
+        << QStringList{"silent"} << int(TLinkResult::NoAnswer) << comError << close << false
+        << qint64(500 + 500 + 2500);
+    QTest::newRow("unknown model code")
+        << QStringList{"model=X99Z"} << int(TLinkResult::ModelRejected) << "Model Type Wrong."
+        << int(TLinkResult::StayOpen) << true << qint64(-1);
+    QTest::newRow("model code in small letters")
+        << QStringList{"model=t47c"} << int(TLinkResult::ModelRejected) << "Model Type Wrong."
+        << int(TLinkResult::StayOpen) << true << qint64(-1);
+    QTest::newRow("key not echoed") << QStringList{"wrong-key"} << int(TLinkResult::KeyMismatch)
+                                    << comError << close << true << qint64(-1);
+    QTest::newRow("transfer stalls")
+        << QStringList{"stall-after=10"} << int(TLinkResult::TransferTimeout) << comError << close
+        << false << qint64(-1);
+    QTest::newRow("line errors twice")
+        << QStringList{"break-after=3"} << int(TLinkResult::LineFailed) << comError << close
+        << false << qint64(-1);
+    QTest::newRow("device vanishes")
+        << QStringList{"vanish-after=0"} << int(TLinkResult::LineFailed) << comError << close
+        << false << qint64(-1);
 }
 
 void ReadExchangeTest::failures() {
@@ -188,7 +203,8 @@ void ReadExchangeTest::failures() {
 
     TRadioFaults f;
     QString error;
-    for (const QString& fault : faults) QVERIFY2(AddRadioFault(f, fault, error), qPrintable(error));
+    for (const QString& fault : faults)
+        QVERIFY2(AddRadioFault(f, fault, error), qPrintable(error));
     TCore core;
     PrepareCore(core);
     const TDocument before = TDocument::Of(core);

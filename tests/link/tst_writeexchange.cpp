@@ -71,12 +71,14 @@ void WriteExchangeTest::completes() {
     QCOMPARE(link.result->after, TLinkResult::ReadyAgain);
 
     const Image& image = core.All.image;
-    QCOMPARE(Bytes(image, addr::ModelMarker, 8), QByteArray("PT47C") + char(documentBand) + QByteArray(2, 0));
+    QCOMPARE(Bytes(image, addr::ModelMarker, 8),
+             QByteArray("PT47C") + char(documentBand) + QByteArray(2, 0));
     // the write time is when the radio was accepted (after the ident request at 505 ms)
     QCOMPARE(writeTimeOf(image), DateTimeText(kPressed.addMSecs(505)));
 
     QList<QByteArray> expected{wire::OpeningFrame(0x63), hex("02"), hex("06")};
-    for (int a = 0; a < addr::WriteSize; a += 8) expected << wire::WriteFrame(a, image.data() + a);
+    for (int a = 0; a < addr::WriteSize; a += 8)
+        expected << wire::WriteFrame(a, image.data() + a);
     expected << QByteArray("E");
     QCOMPARE(link.frames(), expected);
     QCOMPARE(link.frames()[link.sent.size() - 2].mid(1, 2), hex("0198"));
@@ -84,8 +86,10 @@ void WriteExchangeTest::completes() {
     QCOMPARE(link.progressTotal, 52);
 
     // the radio holds the document's 416 bytes and keeps its own leave-factory time
-    QCOMPARE(Bytes(responder.image(), 0, addr::WriteSize).toHex(' '), Bytes(image, 0, addr::WriteSize).toHex(' '));
-    QCOMPARE(Bytes(responder.image(), addr::WriteSize, 16), Bytes(radioBefore, addr::WriteSize, 16));
+    QCOMPARE(Bytes(responder.image(), 0, addr::WriteSize).toHex(' '),
+             Bytes(image, 0, addr::WriteSize).toHex(' '));
+    QCOMPARE(Bytes(responder.image(), addr::WriteSize, 16),
+             Bytes(radioBefore, addr::WriteSize, 16));
     QCOMPARE(core.All.Changed, changed);
 }
 
@@ -114,7 +118,8 @@ void WriteExchangeTest::writesAgain() {
     QCOMPARE(responder.exchanges(), 2);
     QCOMPARE(writeTimeOf(core.All.image), DateTimeText(kPressed.addMSecs(pressedAt + 505)));
     QVERIFY(writeTimeOf(core.All.image) != firstTime);
-    QCOMPARE(Bytes(responder.image(), 0, addr::WriteSize), Bytes(core.All.image, 0, addr::WriteSize));
+    QCOMPARE(Bytes(responder.image(), 0, addr::WriteSize),
+             Bytes(core.All.image, 0, addr::WriteSize));
 }
 
 void WriteExchangeTest::failures_data() {
@@ -127,20 +132,26 @@ void WriteExchangeTest::failures_data() {
     QTest::addColumn<qint64>("finishedAt"); // -1: not checked
     const int close = TLinkResult::CloseWindow;
     const QString comError = TLanguage().ComError;
-    QTest::newRow("no handshake acknowledgement") << QStringList{"silent"} << int(TLinkResult::NoAnswer) << comError
-                                                  << close << false << false << qint64(500 + 500 + 2500);
-    QTest::newRow("another model code") << QStringList{"model=X99Z"} << int(TLinkResult::ModelRejected)
-                                        << "Model Type Wrong." << close << true << false << qint64(-1);
-    QTest::newRow("model code in small letters") << QStringList{"model=t47c"} << int(TLinkResult::ModelRejected)
-                                                 << "Model Type Wrong." << close << true << false << qint64(-1);
-    QTest::newRow("key not echoed") << QStringList{"wrong-key"} << int(TLinkResult::KeyMismatch) << comError << close
-                                    << false << false << qint64(-1);
-    QTest::newRow("transfer stalls") << QStringList{"stall-after=10"} << int(TLinkResult::TransferTimeout)
-                                     << comError << close << false << true << qint64(-1);
-    QTest::newRow("line break") << QStringList{"break-after=3"} << int(TLinkResult::LineFailed) << comError
-                                << int(TLinkResult::StayOpen) << false << true << qint64(-1);
-    QTest::newRow("device vanishes") << QStringList{"vanish-after=20"} << int(TLinkResult::LineFailed) << comError
-                                     << int(TLinkResult::StayOpen) << false << true << qint64(-1);
+    QTest::newRow("no handshake acknowledgement")
+        << QStringList{"silent"} << int(TLinkResult::NoAnswer) << comError << close << false
+        << false << qint64(500 + 500 + 2500);
+    QTest::newRow("another model code")
+        << QStringList{"model=X99Z"} << int(TLinkResult::ModelRejected) << "Model Type Wrong."
+        << close << true << false << qint64(-1);
+    QTest::newRow("model code in small letters")
+        << QStringList{"model=t47c"} << int(TLinkResult::ModelRejected) << "Model Type Wrong."
+        << close << true << false << qint64(-1);
+    QTest::newRow("key not echoed") << QStringList{"wrong-key"} << int(TLinkResult::KeyMismatch)
+                                    << comError << close << false << false << qint64(-1);
+    QTest::newRow("transfer stalls")
+        << QStringList{"stall-after=10"} << int(TLinkResult::TransferTimeout) << comError << close
+        << false << true << qint64(-1);
+    QTest::newRow("line break") << QStringList{"break-after=3"} << int(TLinkResult::LineFailed)
+                                << comError << int(TLinkResult::StayOpen) << false << true
+                                << qint64(-1);
+    QTest::newRow("device vanishes")
+        << QStringList{"vanish-after=20"} << int(TLinkResult::LineFailed) << comError
+        << int(TLinkResult::StayOpen) << false << true << qint64(-1);
 }
 
 void WriteExchangeTest::failures() {
@@ -154,7 +165,8 @@ void WriteExchangeTest::failures() {
 
     TRadioFaults f;
     QString error;
-    for (const QString& fault : faults) QVERIFY2(AddRadioFault(f, fault, error), qPrintable(error));
+    for (const QString& fault : faults)
+        QVERIFY2(AddRadioFault(f, fault, error), qPrintable(error));
     TCore core;
     PrepareCore(core);
     const QString timeBefore = writeTimeOf(core.All.image);

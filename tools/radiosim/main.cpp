@@ -41,31 +41,34 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("k904-radio-sim"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A virtual K-904 radio on a pseudo-terminal. Prints the terminal's device path on the\n"
-        "first line; point the program's port setting at it. Stops on Ctrl+C.\n\nFaults:\n") +
-                                     RadioFaultHelp());
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "A virtual K-904 radio on a pseudo-terminal. Prints the terminal's device path on the\n"
+            "first line; point the program's port setting at it. Stops on Ctrl+C.\n\nFaults:\n") +
+        RadioFaultHelp());
     parser.addHelpOption();
     const QCommandLineOption imageOption(QStringLiteral("image"),
                                          QStringLiteral("Start from this data file."),
                                          QStringLiteral("FILE"));
     const QCommandLineOption bandOption(
-        QStringLiteral("band"), QStringLiteral("Without --image: the band of the new image, e.g. \"134 - 174MHz\"."),
+        QStringLiteral("band"),
+        QStringLiteral("Without --image: the band of the new image, e.g. \"134 - 174MHz\"."),
         QStringLiteral("TEXT"));
     const QCommandLineOption wireOption(QStringLiteral("wire"),
                                         QStringLiteral("Pace every byte at 9600 baud 8N2."));
-    const QCommandLineOption dumpOption(QStringLiteral("dump"),
-                                        QStringLiteral("Save the image as a data file after each exchange."),
-                                        QStringLiteral("FILE"));
-    const QCommandLineOption faultOption(QStringLiteral("fault"),
-                                         QStringLiteral("Misbehave as FAULT (see above); may repeat."),
-                                         QStringLiteral("FAULT"));
+    const QCommandLineOption dumpOption(
+        QStringLiteral("dump"),
+        QStringLiteral("Save the image as a data file after each exchange."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption faultOption(
+        QStringLiteral("fault"), QStringLiteral("Misbehave as FAULT (see above); may repeat."),
+        QStringLiteral("FAULT"));
     const QCommandLineOption onceOption(QStringLiteral("once"),
                                         QStringLiteral("Misbehave in the first exchange only."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Tell on standard error what happens."));
-    parser.addOptions({imageOption, bandOption, wireOption, dumpOption, faultOption, onceOption,
-                       verboseOption});
+    parser.addOptions(
+        {imageOption, bandOption, wireOption, dumpOption, faultOption, onceOption, verboseOption});
     parser.process(app);
 
     TRadioFaults faults;
@@ -91,15 +94,19 @@ int main(int argc, char* argv[]) {
         }
         const QByteArray bytes = file.read(datafile::FileSize);
         if (bytes.size() < datafile::HeaderSize + addr::ImageSize) {
-            printError(QStringLiteral("%1: not a data file (%2 bytes)").arg(file.fileName()).arg(bytes.size()));
+            printError(QStringLiteral("%1: not a data file (%2 bytes)")
+                           .arg(file.fileName())
+                           .arg(bytes.size()));
             return 1;
         }
-        std::copy_n(bytes.constData() + datafile::HeaderSize, addr::ImageSize, core.All.image.begin());
+        std::copy_n(bytes.constData() + datafile::HeaderSize, addr::ImageSize,
+                    core.All.image.begin());
     } else {
         if (parser.isSet(bandOption)) {
             const QString band = parser.value(bandOption);
             bool known = false;
-            for (int i = 0; i < core.FrqList.Count(); ++i) known |= core.FrqList.Text(i) == band;
+            for (int i = 0; i < core.FrqList.Count(); ++i)
+                known |= core.FrqList.Text(i) == band;
             if (!known) {
                 printError(QStringLiteral("unknown band \"%1\"").arg(band));
                 return 2;

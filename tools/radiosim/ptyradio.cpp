@@ -26,7 +26,7 @@ TPtyRadio::~TPtyRadio() {
 }
 
 TPtyRadio::Clock TPtyRadio::now() {
-    timespec ts {};
+    timespec ts{};
     ::clock_gettime(CLOCK_MONOTONIC, &ts);
     return Clock(ts.tv_sec) * 1'000'000'000LL + ts.tv_nsec;
 }
@@ -51,7 +51,7 @@ bool TPtyRadio::Open(QString& error) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    termios tio {};
+    termios tio{};
     ::tcgetattr(keepSlave_, &tio);
     ::cfmakeraw(&tio);
     ::tcsetattr(keepSlave_, TCSANOW, &tio);
@@ -104,7 +104,7 @@ void TPtyRadio::sendBreak() {
     // end, whose settings the master reaches on Linux: for an instant let the marker
     // pass as it stands, and the program reads the FF 00 00 a serial driver puts in
     // for a break.
-    termios tio {};
+    termios tio{};
     if (::tcgetattr(master_, &tio) != 0) return;
     const termios before = tio;
     const bool marking = tio.c_iflag & PARMRK;

@@ -14,7 +14,7 @@ class TPtyRadio {
 public:
     struct Options {
         bool wire = false;
-        int quietMs = 400;  // the radio forgets a half-done exchange after this much silence
+        int quietMs = 400; // the radio forgets a half-done exchange after this much silence
         std::function<void(const Image&)> exchangeEnded;
         std::function<void(const QString&)> log;
     };
@@ -43,7 +43,7 @@ private:
     QString path_;
     struct Timed {
         Clock at;
-        int byte;    // 0-255, or Break
+        int byte; // 0-255, or Break
     };
     static constexpr int Break = -1;
     std::deque<Timed> incoming_;

@@ -31,7 +31,9 @@ bool AddRadioFault(TRadioFaults& faults, const QString& text, QString& error) {
         ok = count(value, faults.vanishAfter);
     else
         ok = false;
-    if (!ok) error = QStringLiteral("Unknown fault \"%1\"; the faults are:\n%2").arg(text, RadioFaultHelp());
+    if (!ok)
+        error =
+            QStringLiteral("Unknown fault \"%1\"; the faults are:\n%2").arg(text, RadioFaultHelp());
     return ok;
 }
 

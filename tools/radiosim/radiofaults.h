@@ -5,13 +5,13 @@
 
 // The ways the virtual radio can misbehave, to try the program's failure paths.
 struct TRadioFaults {
-    bool wrongKey = false;  // the identification echoes the link key wrongly
-    QString modelCode;      // reported instead of the radio's own code ("X99Z", "t47c")
-    bool silent = false;    // never answers
-    int stallAfter = -1;    // stops answering after this many blocks
-    int breakAfter = -1;    // sends a line break instead of the next block's answer
-    int vanishAfter = -1;   // the device goes away after this many blocks
-    bool once = false;      // misbehaves in the first exchange only
+    bool wrongKey = false; // the identification echoes the link key wrongly
+    QString modelCode;     // reported instead of the radio's own code ("X99Z", "t47c")
+    bool silent = false;   // never answers
+    int stallAfter = -1;   // stops answering after this many blocks
+    int breakAfter = -1;   // sends a line break instead of the next block's answer
+    int vanishAfter = -1;  // the device goes away after this many blocks
+    bool once = false;     // misbehaves in the first exchange only
 
     bool any() const {
         return wrongKey || !modelCode.isEmpty() || silent || stallAfter >= 0 || breakAfter >= 0 ||

@@ -47,7 +47,8 @@ void TRadioResponder::opening(quint8 byte, Output& out) {
     frame_.append(char(byte));
     if (frame_.size() <= kOpening.size()) {
         // keep the longest tail that can still begin "PROGRAM"
-        while (!frame_.isEmpty() && !kOpening.startsWith(frame_)) frame_.remove(0, 1);
+        while (!frame_.isEmpty() && !kOpening.startsWith(frame_))
+            frame_.remove(0, 1);
         return;
     }
     key_ = byte;
