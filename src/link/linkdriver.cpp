@@ -62,6 +62,12 @@ void TLinkDriver::post(Event event) {
             carryOut(action);
     }
     busy_ = false;
+    // The result goes out last, once nothing of the driver is on the stack: the window
+    // may show a modal message, start again, or schedule its own end from the slot.
+    if (result_) {
+        const TLinkResult result = *std::exchange(result_, std::nullopt);
+        Q_EMIT finished(result);
+    }
 }
 
 void TLinkDriver::carryOut(const TLinkAction& action) {

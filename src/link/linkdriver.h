@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // Runs a read or write exchange over the serial line: feeds it the line's bytes, drain
 // notices and errors and the firing of its timers, and carries out what it answers. The
@@ -21,7 +22,9 @@
 //   if (driver.Open()) ...                           // else finished(PortFailed) came
 //   driver.Start();                                  // the window's Ok button
 //
-// The port is open from Open() until Close() or the driver's end.
+// finished() comes once per run, after the driver has handled the event that ended it, so
+// its slot may show a modal message or call Start() again; delete the driver only later
+// (deleteLater). The port is open from Open() until Close() or the driver's end.
 class TLinkDriver : public QObject {
     Q_OBJECT
 public:
@@ -58,4 +61,5 @@ private:
     std::array<QTimer, LinkTimerCount> timers_;
     std::deque<Event> pending_;
     bool busy_ = false;
+    std::optional<TLinkResult> result_;
 };

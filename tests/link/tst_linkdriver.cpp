@@ -48,6 +48,7 @@ class LinkDriverTest : public QObject {
 private Q_SLOTS:
     void readsEveryByte();
     void writesEveryByte();
+    void writesTwiceOnOnePort();
     void readFaults_data();
     void readFaults();
     void writeFaults_data();
@@ -99,6 +100,27 @@ void LinkDriverTest::writesEveryByte() {
              Bytes(core.All.image, 0, addr::WriteSize).toHex(' '));
     QCOMPARE(dumped.mid(addr::WriteSize), Bytes(radioImage, addr::WriteSize, 16));
     QVERIFY(!core.All.Changed);
+}
+
+void LinkDriverTest::writesTwiceOnOnePort() {
+    TSimRadio sim(RadioImage(0xF3), {});
+    TCore core;
+    PrepareCore(core);
+    core.All.PortName = sim.Path();
+    TLinkDriver driver(std::make_unique<TWriteExchange>(core));
+    QList<TLinkResult> results;
+    // the dealer presses Ok again as soon as the first radio is done
+    QObject::connect(&driver, &TLinkDriver::finished, [&](const TLinkResult& r) {
+        results << r;
+        if (results.size() == 1) driver.Start();
+    });
+    QVERIFY(driver.Open());
+    driver.Start();
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 10000);
+    QCOMPARE(results[0].kind, TLinkResult::Completed);
+    QCOMPARE(results[1].kind, TLinkResult::Completed);
+    QTRY_COMPARE(sim.Dumped(),
+                 Bytes(core.All.image, 0, addr::WriteSize) + sim.Dumped().mid(addr::WriteSize));
 }
 
 void LinkDriverTest::readFaults_data() {
