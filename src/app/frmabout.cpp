@@ -3,6 +3,7 @@
 #include "i18n/translate.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -10,6 +11,12 @@
 namespace {
 constexpr int kTextLeft = 97;
 constexpr int kTextWidth = 408 - kTextLeft - 8;
+
+QPixmap applicationIcon() {
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull()) icon = QIcon(QStringLiteral(":/icons/radio.svg"));
+    return icon.pixmap(32, 32);
+}
 } // namespace
 
 TfFrmAbout::TfFrmAbout(const TALL& all, const QString& languageFile, QWidget* parent)
@@ -25,6 +32,7 @@ TfFrmAbout::TfFrmAbout(const TALL& all, const QString& languageFile, QWidget* pa
     imApp_ = new QLabel(this);
     imApp_->setObjectName(QStringLiteral("ImApp"));
     imApp_->setGeometry(35, 33, 32, 32);
+    imApp_->setPixmap(applicationIcon());
     // the icon keeps its clicks so that they do not reach the window and close it
     imApp_->installEventFilter(this);
 
@@ -61,7 +69,7 @@ void TfFrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfFrmAbout::FormShow() {
-    imApp_->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    imApp_->setPixmap(applicationIcon());
     TranslateForm(this, languageFile_, false);
     setWindowTitle(all_.AppTitle);
     memo1_->clear();

@@ -42,7 +42,8 @@ public:
         // unnamed objects and the toolkit's own parts ("qt_...") are not components
         if (name.isEmpty() || name.startsWith(QStringLiteral("qt_"))) return;
         if (auto* label = qobject_cast<QLabel*>(object)) {
-            label->setText(Caption(name, label->text()));
+            // a label that holds a picture is an image, and images have no text
+            if (label->pixmap().isNull()) label->setText(Caption(name, label->text()));
         } else if (auto* menu = qobject_cast<QMenu*>(object)) {
             menu->setTitle(Caption(name, menu->title()));
             menu->menuAction()->setStatusTip(Hint(name, menu->menuAction()->statusTip()));

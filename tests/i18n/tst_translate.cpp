@@ -14,6 +14,9 @@ public:
         setObjectName(QStringLiteral("fTest"));
         setWindowTitle(QStringLiteral("Test Window"));
         named(new QLabel(QStringLiteral("Label"), this), "Label1");
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        named(new QLabel(this), "ImApp")->setPixmap(picture);
         named(new QPushButton(QStringLiteral("&Ok"), this), "btnOk");
         named(new QCheckBox(QStringLiteral("Busy Lock"), this), "cxBusy");
         named(new QRadioButton(QStringLiteral("Wide"), this), "rbWide");
@@ -110,6 +113,7 @@ const QHash<QString, QString> kGerman = {
     {"nFile.Caption", "&Datei"},      {"N1.Caption", "&Neu"},
     {"N1.Hint", "Neu anlegen"},       {"cxRxFreq.Caption", "1"},
     {"LabelChild.Caption", "x"},      {"btnDialog.Caption", "x"},
+    {"ImApp.Caption", "x"},
 };
 
 } // namespace
@@ -151,6 +155,7 @@ void TranslateTest::translatesEachKind_data() {
     QTest::newRow("menu item caption") << "N1" << "&Neu";
     QTest::newRow("menu item hint") << "N1.hint" << "Neu anlegen";
     QTest::newRow("text edit untouched") << "cxRxFreq" << "446.00625";
+    QTest::newRow("label holding a picture untouched") << "ImApp" << "";
     QTest::newRow("editor window inside untouched") << "LabelChild" << "Child label";
     QTest::newRow("owned dialog untouched") << "btnDialog" << "Dialog button";
 }
@@ -201,6 +206,7 @@ void TranslateTest::translatesEachKind() {
         {"N1", [&] { return form.findChild<QAction*>("N1")->text(); }},
         {"N1.hint", [&] { return form.findChild<QAction*>("N1")->statusTip(); }},
         {"cxRxFreq", [&] { return form.findChild<QLineEdit*>("cxRxFreq")->text(); }},
+        {"ImApp", [&] { return form.label("ImApp"); }},
         {"LabelChild", [&] { return form.findChild<QLabel*>("LabelChild")->text(); }},
         {"btnDialog", [&] { return form.findChild<QPushButton*>("btnDialog")->text(); }},
     };
