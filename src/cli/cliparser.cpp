@@ -24,8 +24,8 @@ std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringL
     }
     if (parser.isSet(help)) {
         QString text = parser.helpText();
-        // QCommandLineParser names the program only; show the verb as well
-        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+        // QCommandLineParser's usage line names the program only; show the verb's syntax
+        text.replace(QRegularExpression(QStringLiteral("^Usage: [^\n]*")),
                      QStringLiteral("Usage: k904-cli %1").arg(verbSyntax));
         std::fputs(qPrintable(text), stdout);
         return exitcode::Ok;
