@@ -33,10 +33,18 @@ QString TDesktop::SaveFileName(QWidget* parent, const QString& filter) {
     return runFileDialog(parent, filter, QFileDialog::AcceptSave, lastDir_);
 }
 
-int TDesktop::RunDialog(QDialog& dialog) { return dialog.exec(); }
+int TDesktop::RunDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
-bool TDesktop::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool TDesktop::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
-QStringList TDesktop::PresentPorts() { return ListPresentPorts(); }
+QStringList TDesktop::PresentPorts() {
+    return ListPresentPorts();
+}
 
-QDateTime TDesktop::Now() { return QDateTime::currentDateTime(); }
+QDateTime TDesktop::Now() {
+    return QDateTime::currentDateTime();
+}

@@ -22,7 +22,9 @@ QList<QMdiSubWindow*> arrangeable(QMdiArea* area) {
 TEditorWindows::TEditorWindows(QMdiArea* area, TEditorHost& host, QObject* parent)
     : QObject(parent), area_(area), host_(host) {}
 
-void TEditorWindows::Register(int tag, Factory factory) { factories_.insert(tag, std::move(factory)); }
+void TEditorWindows::Register(int tag, Factory factory) {
+    factories_.insert(tag, std::move(factory));
+}
 
 QMdiSubWindow* TEditorWindows::Frame(int tag) const {
     const QPointer<QMdiSubWindow> frame = open_.value(tag);
@@ -54,21 +56,25 @@ TEditorWindow* TEditorWindows::Open(int tag) {
 
 void TEditorWindows::CloseAll() {
     const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it) (*it)->close();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        (*it)->close();
 }
 
 void TEditorWindows::DestroyNow(int tag) {
     if (QMdiSubWindow* frame = open_.take(tag)) delete frame;
 }
 
-void TEditorWindows::Cascade() { area_->cascadeSubWindows(); }
+void TEditorWindows::Cascade() {
+    area_->cascadeSubWindows();
+}
 
 void TEditorWindows::TileHorizontally() {
     const QList<QMdiSubWindow*> windows = arrangeable(area_);
     if (windows.isEmpty()) return;
     const QRect r = area_->viewport()->rect();
     const int h = r.height() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(0, i * h, r.width(), h);
+    for (int i = 0; i < windows.size(); ++i)
+        windows[i]->setGeometry(0, i * h, r.width(), h);
 }
 
 void TEditorWindows::TileVertically() {
@@ -76,7 +82,8 @@ void TEditorWindows::TileVertically() {
     if (windows.isEmpty()) return;
     const QRect r = area_->viewport()->rect();
     const int w = r.width() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(i * w, 0, w, r.height());
+    for (int i = 0; i < windows.size(); ++i)
+        windows[i]->setGeometry(i * w, 0, w, r.height());
 }
 
 void TEditorWindows::ArrangeIcons() {

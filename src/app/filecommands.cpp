@@ -14,7 +14,9 @@ TFileCommands::TFileCommands(TMaindb& db, TDesktop& desktop, TDocumentViews& vie
                              QWidget* dialogParent)
     : db_(db), desktop_(desktop), views_(views), dialogParent_(dialogParent) {}
 
-QString TFileCommands::Filter() { return QStringLiteral("Data File(*.dat)"); }
+QString TFileCommands::Filter() {
+    return QStringLiteral("Data File(*.dat)");
+}
 
 QString TFileCommands::WithDataExtension(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     TDesktop desktop;
     TfMainFrm mainFrm(db, desktop);
     RegisterEditorWindows(mainFrm.Editors());
+    // a desktop without a window manager ignores "maximised"; start with the whole screen
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        mainFrm.setGeometry(screen->availableGeometry());
     mainFrm.showMaximized();
     return app.exec();
 }

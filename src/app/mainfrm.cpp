@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
@@ -111,8 +112,12 @@ void TfMainFrm::ConnectCommands() {
     for (auto it = menu_.items.cbegin(); it != menu_.items.cend(); ++it) {
         const int tag = it.key();
         switch (tag) {
-        case cmd::Exit: connect(*it, &QAction::triggered, this, &QWidget::close); break;
-        case cmd::TreeView: connect(*it, &QAction::triggered, this, &TfMainFrm::ToggleTree); break;
+        case cmd::Exit:
+            connect(*it, &QAction::triggered, this, &QWidget::close);
+            break;
+        case cmd::TreeView:
+            connect(*it, &QAction::triggered, this, &TfMainFrm::ToggleTree);
+            break;
         case cmd::Toolbar:
             connect(*it, &QAction::triggered, this, &TfMainFrm::ToggleToolbar);
             break;
@@ -137,11 +142,17 @@ void TfMainFrm::ConnectCommands() {
     connect(timer_, &QTimer::timeout, this, &TfMainFrm::TimerTimer);
 }
 
-TCore& TfMainFrm::Core() { return db_.Core; }
+TCore& TfMainFrm::Core() {
+    return db_.Core;
+}
 
-const TLanguage& TfMainFrm::Messages() const { return db_.Messages; }
+const TLanguage& TfMainFrm::Messages() const {
+    return db_.Messages;
+}
 
-QString TfMainFrm::LanguageFile() const { return db_.LanguageFile(); }
+QString TfMainFrm::LanguageFile() const {
+    return db_.LanguageFile();
+}
 
 bool TfMainFrm::event(QEvent* event) {
     // menu hints feed the navigation tree; shown in the status bar they would cover the
@@ -176,6 +187,7 @@ void TfMainFrm::FormShow() {
     files_.ClearFileName();
     if (all.LanguageIndex > 0) TranslateForm(this, LanguageFile(), true);
     RebuildTree();
+    FitTreePanel();
     setWindowTitle(all.AppTitle);
     StatusRefresh();
     editors_->Open(cmd::ChannelInformation);
@@ -209,7 +221,9 @@ void TfMainFrm::FormClose() {
     db_.SaveConfiguration();
 }
 
-void TfMainFrm::TimerTimer() { mainBar_->Tick(desktop_.Now()); }
+void TfMainFrm::TimerTimer() {
+    mainBar_->Tick(desktop_.Now());
+}
 
 void TfMainFrm::StatusRefresh() {
     const TALL& all = db_.Core.All;
@@ -228,6 +242,14 @@ void TfMainFrm::RebuildTree() {
     cxTree_->Build(all.AppTitle, hints, label5_->text(), all.ChannelCount);
 }
 
+void TfMainFrm::FitTreePanel() {
+    cxTree_->expandAll();
+    const int wanted = cxTree_->ContentWidth() + 2 * cxTree_->frameWidth() +
+                       cxTree_->verticalScrollBar()->sizeHint().width() + 8;
+    const int width = qBound(200, wanted, 320);
+    splitter1_->setSizes({width, qMax(splitter1_->width() - width, 100)});
+}
+
 void TfMainFrm::RefreshViews(int kind) {
     switch (kind) {
     case 0:
@@ -243,7 +265,8 @@ void TfMainFrm::RefreshViews(int kind) {
     case 2:
         if (TEditorWindow* edit = editors_->Find(cmd::ChannelEdit)) edit->LoadChannel();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -294,6 +317,7 @@ void TfMainFrm::ChooseLanguage() {
     StatusRefresh();
     editors_->CloseAll();
     RebuildTree();
+    FitTreePanel();
     editors_->Open(cmd::ChannelInformation);
     all.Changed = false;
 }
@@ -308,11 +332,17 @@ void TfMainFrm::ShowAbout() {
     desktop_.RunDialog(about);
 }
 
-void TfMainFrm::ToggleTree() { pTree_->setVisible(pTree_->isHidden()); }
+void TfMainFrm::ToggleTree() {
+    pTree_->setVisible(pTree_->isHidden());
+}
 
-void TfMainFrm::HideTree() { pTree_->hide(); }
+void TfMainFrm::HideTree() {
+    pTree_->hide();
+}
 
-void TfMainFrm::ToggleToolbar() { pBar_->setVisible(menu_.items[cmd::Toolbar]->isChecked()); }
+void TfMainFrm::ToggleToolbar() {
+    pBar_->setVisible(menu_.items[cmd::Toolbar]->isChecked());
+}
 
 void TfMainFrm::ToggleStatusBar() {
     mainBar_->setVisible(menu_.items[cmd::StatusBar]->isChecked());

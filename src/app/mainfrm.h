@@ -89,6 +89,8 @@ protected:
 private:
     void BuildComponents();
     void ConnectCommands();
+    // Wide enough for the tree's longest text, whatever the language.
+    void FitTreePanel();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();

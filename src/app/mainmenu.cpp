@@ -15,11 +15,11 @@
 namespace {
 
 struct Item {
-    int tag;             // 0: separator
+    int tag; // 0: separator
     const char* name;
     const char* caption;
     const char* shortcut;
-    const char* hint;    // the navigation tree shows the hints of the editor items
+    const char* hint; // the navigation tree shows the hints of the editor items
     const char* icon;
     bool visible = true;
 };
@@ -34,7 +34,8 @@ constexpr Item separator{0, "", "", "", "", ""};
 constexpr Item hiddenSeparator{0, "", "", "", "", "", false};
 
 const Menu kMenus[] = {
-    {"nFile", "&File",
+    {"nFile",
+     "&File",
      {{cmd::New, "N1", "&New", "Ctrl+N", "", "new"},
       {cmd::Open, "O1", "&Open", "Ctrl+O", "", "open"},
       {cmd::Save, "S2", "&Save", "Ctrl+S", "", "save"},
@@ -44,7 +45,8 @@ const Menu kMenus[] = {
       {cmd::PrintPreview, "V2", "Print Pre&view", "Ctrl+V", "", "preview"},
       separator,
       {cmd::Exit, "nExit", "&Exit", "Ctrl+X", "", "exit"}}},
-    {"nEdit", "&Edit",
+    {"nEdit",
+     "&Edit",
      {{cmd::ChannelInformation, "nChInfo", "C&hannel Information", "", "Channel Information",
        "channels"},
       {cmd::ChannelEdit, "nChEdit", "&Channel Edit", "", "", "chedit"},
@@ -58,36 +60,41 @@ const Menu kMenus[] = {
       hiddenSeparator,
       {cmd::PassWord, "P0", "&Pass Word", "", "", "", false},
       {cmd::EmbeddedMessage, "E11", "Embedded &Message", "", "", "", false}}},
-    {"nProgram", "&Program",
+    {"nProgram",
+     "&Program",
      {{cmd::ReadFromRadio, "R1", "&Read From Radio", "Ctrl+R", "", "read"},
       {cmd::WriteToRadio, "W2", "&Write To Radio", "Ctrl+W", "", "write"},
       separator,
       {cmd::TestOnline, "T1", "&Test Online", "", "", "", false}}},
-    {"nSetup", "&Setup",
+    {"nSetup",
+     "&Setup",
      {{cmd::ModelInformation, "N4", "&Model Information", "", "", ""},
       separator,
       {cmd::CommunicationPort, "C2", "&Communication Port", "", "", "com"},
       {cmd::LanguageSetup, "nLanguage", "Language File Setup", "", "", ""}}},
-    {"nView", "&View",
+    {"nView",
+     "&View",
      {{cmd::TreeView, "T4", "Tree &View", "", "", ""},
       separator,
       {cmd::Toolbar, "nCool", "&Toolbar", "", "", ""},
       {cmd::StatusBar, "nBar", "&Status bar", "", "", ""}}},
-    {"nWindow", "&Window",
+    {"nWindow",
+     "&Window",
      {{cmd::Cascade, "nC", "&Cascade", "", "", ""},
       {cmd::TileHorizontally, "nH", "Tile Windows &Horizontally", "", "", ""},
       {cmd::TileVertically, "nV", "Tile Windows &Vertically", "", "", ""},
       {cmd::ArrangeIcons, "npl", "&Arrange Icons", "", "", ""},
       separator,
       {cmd::CloseAllWindows, "nCloseAll", "Close All &Windows", "", "", ""}}},
-    {"nHelp", "&Help",
+    {"nHelp",
+     "&Help",
      {{cmd::HelpTopics, "nHelpTopics", "&Help Topics", "", "", "help"},
       separator,
       {cmd::About, "nAbout", "About...", "", "", ""}}},
 };
 
 struct Button {
-    int tag;             // 0: divider
+    int tag; // 0: divider
     const char* name;
     const char* hint;
     const char* icon;

@@ -40,8 +40,8 @@ int TNavTree::TagOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, kTagRole).toInt() : 0;
 }
 
-void TNavTree::Build(const QString& title, const QStringList& hints,
-                     const QString& channelPrefix, int channelCount) {
+void TNavTree::Build(const QString& title, const QStringList& hints, const QString& channelPrefix,
+                     int channelCount) {
     if (topLevelItemCount() == 0) {
         auto* root = new QTreeWidgetItem(this);
         root->setIcon(0, QIcon(QStringLiteral(":/icons/radio.svg")));
@@ -53,7 +53,8 @@ void TNavTree::Build(const QString& title, const QStringList& hints,
     }
     QTreeWidgetItem* root = topLevelItem(0);
     root->setText(0, title);
-    for (int i = 0; i < root->childCount(); ++i) root->child(i)->setText(0, hints.value(i));
+    for (int i = 0; i < root->childCount(); ++i)
+        root->child(i)->setText(0, hints.value(i));
 
     QTreeWidgetItem* channels = ChannelsNode();
     qDeleteAll(channels->takeChildren());

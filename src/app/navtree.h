@@ -21,6 +21,8 @@ public:
     QTreeWidgetItem* ChannelNode(int channel) const;
 
     static int TagOf(const QTreeWidgetItem* item);
+    // The width the widest node needs, indentation and icon included.
+    int ContentWidth() const { return sizeHintForColumn(0); }
 
 Q_SIGNALS:
     // A click on the selected channel node: that channel becomes the current one.

@@ -50,4 +50,6 @@ void TStatusPanels::Tick(const QDateTime& now) {
     panels_[2]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
 }
 
-QString TStatusPanels::PanelText(int panel) const { return panels_[panel]->text(); }
+QString TStatusPanels::PanelText(int panel) const {
+    return panels_[panel]->text();
+}

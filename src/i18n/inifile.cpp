@@ -153,7 +153,8 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         // keep the key as the file spells it, and its indentation
         const QString line = lines_[*it];
         int lead = 0;
-        while (lead < line.size() && line[lead].isSpace()) ++lead;
+        while (lead < line.size() && line[lead].isSpace())
+            ++lead;
         const qsizetype eq = line.indexOf(u'=');
         lines_[*it] = line.left(lead) + line.mid(lead, eq - lead).trimmed() + u'=' + formatted;
         return;

@@ -7,7 +7,9 @@ namespace {
 TMessageResponder* gResponder = nullptr;
 }
 
-void SetMessageResponder(TMessageResponder* responder) { gResponder = responder; }
+void SetMessageResponder(TMessageResponder* responder) {
+    gResponder = responder;
+}
 
 int ShowMessage(const QString& title, const QString& text, int kind) {
     if (gResponder) return gResponder->Answer(title, text, kind);

@@ -70,7 +70,7 @@ void TfSetLanguage::FormShow() {
         TranslateForm(this, LanguageFilePath(all_.ProgramDir, all_.LanguageName), false);
     // an index the list does not reach selects nothing, and Ok then changes nothing
     cbLanguage_->setCurrentIndex(all_.LanguageIndex < cbLanguage_->count() ? all_.LanguageIndex
-                                                                            : -1);
+                                                                           : -1);
     changed_ = false;
 }
 

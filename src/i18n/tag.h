@@ -14,7 +14,11 @@ constexpr int FirstEntryOnly = -3;
 constexpr const char* Property = "tag";
 } // namespace tag
 
-inline void SetTag(QObject* object, int value) { object->setProperty(tag::Property, value); }
+inline void SetTag(QObject* object, int value) {
+    object->setProperty(tag::Property, value);
+}
 
 // 0 when the object carries no tag.
-inline int TagOf(const QObject* object) { return object->property(tag::Property).toInt(); }
+inline int TagOf(const QObject* object) {
+    return object->property(tag::Property).toInt();
+}

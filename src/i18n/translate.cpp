@@ -89,8 +89,8 @@ private:
         for (int c = 0; c < table->columnCount(); ++c) {
             QTableWidgetItem* item = table->horizontalHeaderItem(c);
             if (!item) {
-                item = new QTableWidgetItem(
-                    table->model()->headerData(c, Qt::Horizontal).toString());
+                item =
+                    new QTableWidgetItem(table->model()->headerData(c, Qt::Horizontal).toString());
                 table->setHorizontalHeaderItem(c, item);
             }
             item->setText(Entry(name, c + 1, item->text()));
@@ -99,9 +99,10 @@ private:
 
     void Entries(const QString& name, QComboBox* combo) {
         const int selected = combo->currentIndex();
-        const int last = TagOf(combo) == tag::FirstEntryOnly ? qMin(1, combo->count())
-                                                             : combo->count();
-        for (int i = 0; i < last; ++i) combo->setItemText(i, Entry(name, i, combo->itemText(i)));
+        const int last =
+            TagOf(combo) == tag::FirstEntryOnly ? qMin(1, combo->count()) : combo->count();
+        for (int i = 0; i < last; ++i)
+            combo->setItemText(i, Entry(name, i, combo->itemText(i)));
         combo->setCurrentIndex(selected);
     }
 

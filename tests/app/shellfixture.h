@@ -149,9 +149,7 @@ struct ShellFixture {
 
     QString programDir() const { return dir.path() + QStringLiteral("/program/"); }
     TALL& all() { return db->Core.All; }
-    FakeEditor* editor(int tag) {
-        return static_cast<FakeEditor*>(frame->Editors().Find(tag));
-    }
+    FakeEditor* editor(int tag) { return static_cast<FakeEditor*>(frame->Editors().Find(tag)); }
 
     QTemporaryDir dir;
     bool made = QDir().mkpath(dir.path() + QStringLiteral("/program"));

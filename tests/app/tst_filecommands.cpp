@@ -135,10 +135,14 @@ void FileCommandsTest::openTakesModelBandAndRebuildsTheViews() {
 void FileCommandsTest::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("no such file") << "missing" << "No such file or directory";
-    QTest::newRow("shorter than a data file") << "short" << "Not a data file";
-    QTest::newRow("model the program does not know") << "model" << "Model Type Wrong.";
-    QTest::newRow("band digits that are not digits") << "band" << "Not a data file";
+    QTest::newRow("no such file") << "missing"
+                                  << "No such file or directory";
+    QTest::newRow("shorter than a data file") << "short"
+                                              << "Not a data file";
+    QTest::newRow("model the program does not know") << "model"
+                                                     << "Model Type Wrong.";
+    QTest::newRow("band digits that are not digits") << "band"
+                                                     << "Not a data file";
 }
 
 void FileCommandsTest::failedOpenChangesNothing() {
@@ -178,14 +182,13 @@ void FileCommandsTest::unsavedEditsAreOfferedForSaving_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("dialogs");
     QTest::newRow("New, nothing to save") << 1 << false << 0 << QStringList{};
-    QTest::newRow("New, edits kept: Yes") << 1 << true << msgbox::Yes
-                                          << QStringList{"save-dialog"};
+    QTest::newRow("New, edits kept: Yes") << 1 << true << msgbox::Yes << QStringList{"save-dialog"};
     QTest::newRow("New, edits dropped: No") << 1 << true << msgbox::No << QStringList{};
     QTest::newRow("Open, nothing to save") << 2 << false << 0 << QStringList{"open-dialog"};
-    QTest::newRow("Open, edits kept: Yes") << 2 << true << msgbox::Yes
-                                           << QStringList{"save-dialog", "open-dialog"};
-    QTest::newRow("Open, edits dropped: No") << 2 << true << msgbox::No
-                                             << QStringList{"open-dialog"};
+    QTest::newRow("Open, edits kept: Yes")
+        << 2 << true << msgbox::Yes << QStringList{"save-dialog", "open-dialog"};
+    QTest::newRow("Open, edits dropped: No")
+        << 2 << true << msgbox::No << QStringList{"open-dialog"};
 }
 
 void FileCommandsTest::unsavedEditsAreOfferedForSaving() {
@@ -204,8 +207,7 @@ void FileCommandsTest::unsavedEditsAreOfferedForSaving() {
     QCOMPARE(seen, dialogs);
     QCOMPARE(f.messages.texts,
              changed ? QStringList{"Do you wish to save the changes?"} : QStringList{});
-    QCOMPARE(QFileInfo::exists(f.dir.filePath(QStringLiteral("kept.dat"))),
-             answer == msgbox::Yes);
+    QCOMPARE(QFileInfo::exists(f.dir.filePath(QStringLiteral("kept.dat"))), answer == msgbox::Yes);
     if (tag == cmd::New) {
         // a new image: the edit is gone, no file, nothing to save
         QCOMPARE(f.all().image[addr::SquelchLevel], quint8(5));

@@ -39,7 +39,8 @@ QMap<QString, QString> windowKeys() {
 
 QStringList fileKeys(const TIniFile& file, const QString& section) {
     QStringList keys;
-    for (const QString& key : file.Keys(section)) keys << section + u'/' + key;
+    for (const QString& key : file.Keys(section))
+        keys << section + u'/' + key;
     return keys;
 }
 

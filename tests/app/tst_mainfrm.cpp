@@ -56,7 +56,8 @@ void MainFrmTest::startsWithTreeStatusBarAndCaption() {
     QCOMPARE(root->text(0), QStringLiteral("K-904"));
     QCOMPARE(tree->currentItem(), root);
     QStringList children;
-    for (int i = 0; i < root->childCount(); ++i) children << root->child(i)->text(0);
+    for (int i = 0; i < root->childCount(); ++i)
+        children << root->child(i)->text(0);
     QCOMPARE(children, (QStringList{"Radio Information", "Channel Information", "Key Function",
                                     "Vox Function", "Optional Function", "Scan", "Dtmf"}));
     QCOMPARE(root->child(1)->childCount(), 16);
@@ -89,42 +90,105 @@ void MainFrmTest::menuItems_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("New") << 1 << "N1" << "&New" << "Ctrl+N" << true;
-    QTest::newRow("Open") << 2 << "O1" << "&Open" << "Ctrl+O" << true;
-    QTest::newRow("Save") << 3 << "S2" << "&Save" << "Ctrl+S" << true;
-    QTest::newRow("Save As") << 4 << "A1" << "Save &As" << "Ctrl+A" << true;
-    QTest::newRow("Print") << 5 << "P2" << "&Print" << "Ctrl+P" << true;
-    QTest::newRow("Print Preview") << 6 << "V2" << "Print Pre&view" << "Ctrl+V" << true;
-    QTest::newRow("Exit") << 7 << "nExit" << "&Exit" << "Ctrl+X" << true;
-    QTest::newRow("Channel Information") << 10 << "nChInfo" << "C&hannel Information" << ""
-                                         << true;
-    QTest::newRow("Channel Edit") << 11 << "nChEdit" << "&Channel Edit" << "" << true;
-    QTest::newRow("Key Function") << 12 << "nKey" << "&Key Function" << "" << true;
-    QTest::newRow("Vox Function") << 13 << "nVox" << "&Vox Function" << "" << true;
-    QTest::newRow("Optional Function") << 14 << "nOpt" << "&Optional Function" << "" << true;
-    QTest::newRow("Radio Information") << 15 << "nInfo" << "Radio &Information" << "" << true;
-    QTest::newRow("Pass Word, hidden") << 16 << "P0" << "&Pass Word" << "" << false;
-    QTest::newRow("DTMF") << 17 << "nDtmf" << "&DTMF" << "" << true;
-    QTest::newRow("Embedded Message, hidden") << 18 << "E11" << "Embedded &Message" << ""
-                                              << false;
-    QTest::newRow("Scan Information") << 19 << "nScan" << "&Scan Information" << "" << true;
-    QTest::newRow("Read") << 20 << "R1" << "&Read From Radio" << "Ctrl+R" << true;
-    QTest::newRow("Write") << 21 << "W2" << "&Write To Radio" << "Ctrl+W" << true;
-    QTest::newRow("Test Online, hidden") << 22 << "T1" << "&Test Online" << "" << false;
-    QTest::newRow("Model") << 30 << "N4" << "&Model Information" << "" << true;
-    QTest::newRow("Port") << 31 << "C2" << "&Communication Port" << "" << true;
-    QTest::newRow("Language") << 32 << "nLanguage" << "Language File Setup" << "" << true;
-    QTest::newRow("Tree View") << 40 << "T4" << "Tree &View" << "" << true;
-    QTest::newRow("Toolbar") << 41 << "nCool" << "&Toolbar" << "" << true;
-    QTest::newRow("Status bar") << 42 << "nBar" << "&Status bar" << "" << true;
-    QTest::newRow("Cascade") << 50 << "nC" << "&Cascade" << "" << true;
-    QTest::newRow("Tile horizontally") << 51 << "nH" << "Tile Windows &Horizontally" << ""
-                                       << true;
-    QTest::newRow("Tile vertically") << 52 << "nV" << "Tile Windows &Vertically" << "" << true;
-    QTest::newRow("Arrange icons") << 53 << "npl" << "&Arrange Icons" << "" << true;
-    QTest::newRow("Close all") << 54 << "nCloseAll" << "Close All &Windows" << "" << true;
-    QTest::newRow("Help") << 60 << "nHelpTopics" << "&Help Topics" << "" << true;
-    QTest::newRow("About") << 61 << "nAbout" << "About..." << "" << true;
+    QTest::newRow("New") << 1 << "N1"
+                         << "&New"
+                         << "Ctrl+N" << true;
+    QTest::newRow("Open") << 2 << "O1"
+                          << "&Open"
+                          << "Ctrl+O" << true;
+    QTest::newRow("Save") << 3 << "S2"
+                          << "&Save"
+                          << "Ctrl+S" << true;
+    QTest::newRow("Save As") << 4 << "A1"
+                             << "Save &As"
+                             << "Ctrl+A" << true;
+    QTest::newRow("Print") << 5 << "P2"
+                           << "&Print"
+                           << "Ctrl+P" << true;
+    QTest::newRow("Print Preview") << 6 << "V2"
+                                   << "Print Pre&view"
+                                   << "Ctrl+V" << true;
+    QTest::newRow("Exit") << 7 << "nExit"
+                          << "&Exit"
+                          << "Ctrl+X" << true;
+    QTest::newRow("Channel Information") << 10 << "nChInfo"
+                                         << "C&hannel Information"
+                                         << "" << true;
+    QTest::newRow("Channel Edit") << 11 << "nChEdit"
+                                  << "&Channel Edit"
+                                  << "" << true;
+    QTest::newRow("Key Function") << 12 << "nKey"
+                                  << "&Key Function"
+                                  << "" << true;
+    QTest::newRow("Vox Function") << 13 << "nVox"
+                                  << "&Vox Function"
+                                  << "" << true;
+    QTest::newRow("Optional Function") << 14 << "nOpt"
+                                       << "&Optional Function"
+                                       << "" << true;
+    QTest::newRow("Radio Information") << 15 << "nInfo"
+                                       << "Radio &Information"
+                                       << "" << true;
+    QTest::newRow("Pass Word, hidden") << 16 << "P0"
+                                       << "&Pass Word"
+                                       << "" << false;
+    QTest::newRow("DTMF") << 17 << "nDtmf"
+                          << "&DTMF"
+                          << "" << true;
+    QTest::newRow("Embedded Message, hidden") << 18 << "E11"
+                                              << "Embedded &Message"
+                                              << "" << false;
+    QTest::newRow("Scan Information") << 19 << "nScan"
+                                      << "&Scan Information"
+                                      << "" << true;
+    QTest::newRow("Read") << 20 << "R1"
+                          << "&Read From Radio"
+                          << "Ctrl+R" << true;
+    QTest::newRow("Write") << 21 << "W2"
+                           << "&Write To Radio"
+                           << "Ctrl+W" << true;
+    QTest::newRow("Test Online, hidden") << 22 << "T1"
+                                         << "&Test Online"
+                                         << "" << false;
+    QTest::newRow("Model") << 30 << "N4"
+                           << "&Model Information"
+                           << "" << true;
+    QTest::newRow("Port") << 31 << "C2"
+                          << "&Communication Port"
+                          << "" << true;
+    QTest::newRow("Language") << 32 << "nLanguage"
+                              << "Language File Setup"
+                              << "" << true;
+    QTest::newRow("Tree View") << 40 << "T4"
+                               << "Tree &View"
+                               << "" << true;
+    QTest::newRow("Toolbar") << 41 << "nCool"
+                             << "&Toolbar"
+                             << "" << true;
+    QTest::newRow("Status bar") << 42 << "nBar"
+                                << "&Status bar"
+                                << "" << true;
+    QTest::newRow("Cascade") << 50 << "nC"
+                             << "&Cascade"
+                             << "" << true;
+    QTest::newRow("Tile horizontally") << 51 << "nH"
+                                       << "Tile Windows &Horizontally"
+                                       << "" << true;
+    QTest::newRow("Tile vertically") << 52 << "nV"
+                                     << "Tile Windows &Vertically"
+                                     << "" << true;
+    QTest::newRow("Arrange icons") << 53 << "npl"
+                                   << "&Arrange Icons"
+                                   << "" << true;
+    QTest::newRow("Close all") << 54 << "nCloseAll"
+                               << "Close All &Windows"
+                               << "" << true;
+    QTest::newRow("Help") << 60 << "nHelpTopics"
+                          << "&Help Topics"
+                          << "" << true;
+    QTest::newRow("About") << 61 << "nAbout"
+                           << "About..."
+                           << "" << true;
 }
 
 void MainFrmTest::menuItems() {
@@ -160,10 +224,9 @@ void MainFrmTest::toolbarInOrder() {
     }
     QCOMPARE(order.join(u' '), QStringLiteral("tbNew tbOpen tbSave | (ToolButton3) (|) tbPrint | "
                                               "tbCom | tbRead | tbWrite | tbHelp"));
-    const QList<QPair<int, QString>> hints = {{1, "New"},  {2, "Open"},  {3, "Save"},
-                                              {11, "Channel Edit"}, {5, "Print"},
-                                              {31, "COM"}, {20, "Read"}, {21, "Write"},
-                                              {60, "Help"}};
+    const QList<QPair<int, QString>> hints = {{1, "New"},           {2, "Open"},   {3, "Save"},
+                                              {11, "Channel Edit"}, {5, "Print"},  {31, "COM"},
+                                              {20, "Read"},         {21, "Write"}, {60, "Help"}};
     for (const auto& [tag, hint] : hints) {
         QToolButton* button = f.frame->ToolbarButton(tag);
         QCOMPARE(button->toolTip(), hint);
@@ -212,8 +275,8 @@ void MainFrmTest::menuToolbarAndTreeGoThroughTheDispatcher() {
     f.log.clear();
     f.frame->MenuItem(cmd::KeyFunction)->trigger();
     f.frame->MenuItem(cmd::VoxFunction)->trigger();
-    QCOMPARE(f.log, (QStringList{"end-cell-editing", "create:12", "end-cell-editing",
-                                 "create:13"}));
+    QCOMPARE(f.log,
+             (QStringList{"end-cell-editing", "create:12", "end-cell-editing", "create:13"}));
 }
 
 void MainFrmTest::editorWindowOpensOnce() {
@@ -304,8 +367,7 @@ void MainFrmTest::viewToggles() {
     QVERIFY(tree->isHidden());
     f.frame->MenuItem(cmd::TreeView)->trigger();
     QVERIFY(!tree->isHidden());
-    QTest::mouseClick(f.frame->findChild<QToolButton*>(QStringLiteral("TreeHide")),
-                      Qt::LeftButton);
+    QTest::mouseClick(f.frame->findChild<QToolButton*>(QStringLiteral("TreeHide")), Qt::LeftButton);
     QVERIFY(tree->isHidden());
 
     f.frame->MenuItem(cmd::Toolbar)->trigger();
@@ -329,11 +391,13 @@ void MainFrmTest::windowArrangement() {
     QCOMPARE(windows.size(), 3);
 
     f.frame->Dispatch(cmd::TileHorizontally);
-    for (QMdiSubWindow* w : windows) QCOMPARE(w->width(), client.width());
+    for (QMdiSubWindow* w : windows)
+        QCOMPARE(w->width(), client.width());
     QCOMPARE(windows[1]->y(), windows[0]->y() + windows[0]->height());
 
     f.frame->Dispatch(cmd::TileVertically);
-    for (QMdiSubWindow* w : windows) QCOMPARE(w->height(), client.height());
+    for (QMdiSubWindow* w : windows)
+        QCOMPARE(w->height(), client.height());
     QCOMPARE(windows[2]->x(), windows[1]->x() + windows[1]->width());
 
     f.frame->Dispatch(cmd::Cascade);
@@ -345,7 +409,8 @@ void MainFrmTest::windowArrangement() {
     QCOMPARE(windows[1]->x(), 0);
 
     f.frame->Dispatch(cmd::CloseAllWindows);
-    for (int tag : {10, 12, 13}) QVERIFY(!f.frame->Editors().Find(tag));
+    for (int tag : {10, 12, 13})
+        QVERIFY(!f.frame->Editors().Find(tag));
 }
 
 void MainFrmTest::mainShortcutsWinOverTextFields_data() {
@@ -395,8 +460,8 @@ void MainFrmTest::changeModel() {
     f.messages.texts.clear();
     f.messages.answers = {msgbox::Yes, msgbox::No};
     QVERIFY(f.frame->ChangeModel(QStringLiteral("K-904(VHF)"), QStringLiteral("200 - 260MHz")));
-    QCOMPARE(f.messages.texts, (QStringList{"Do you wish to Clear Data?",
-                                            "Do you wish to save the changes?"}));
+    QCOMPARE(f.messages.texts,
+             (QStringList{"Do you wish to Clear Data?", "Do you wish to save the changes?"}));
     QCOMPARE(f.all().ModelName, QStringLiteral("K-904(VHF)"));
     QCOMPARE(f.all().BandText, QStringLiteral("200 - 260MHz"));
     QCOMPARE(f.all().BandLower, 200.0);

@@ -51,24 +51,28 @@ void SysInfoTest::load_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("help");
     QTest::addColumn<int>("picture");
-    QTest::newRow("no file: the defaults, in English")
-        << QByteArray() << "Com1" << 0 << "English" << "K904" << 1;
+    QTest::newRow("no file: the defaults, in English") << QByteArray() << "Com1" << 0 << "English"
+                                                       << "K904" << 1;
     QTest::newRow("index 1 of Chinese|English")
         << QByteArray("[SysInfo]\nDefaultLanguage=1\nLanguage=Chinese|English\n") << "Com1" << 1
-        << "English" << "K904" << 1;
+        << "English"
+        << "K904" << 1;
     QTest::newRow("index past the list: no language")
         << QByteArray("[SysInfo]\nDefaultLanguage=7\nLanguage=English|Chinese\n") << "Com1" << 7
-        << "" << "K904" << 1;
+        << ""
+        << "K904" << 1;
     QTest::newRow("negative index: no language")
-        << QByteArray("[SysInfo]\nDefaultLanguage=-1\n") << "Com1" << -1 << "" << "K904" << 1;
+        << QByteArray("[SysInfo]\nDefaultLanguage=-1\n") << "Com1" << -1 << ""
+        << "K904" << 1;
     QTest::newRow("index that is not a number")
-        << QByteArray("[SysInfo]\nDefaultLanguage=x\n") << "Com1" << 0 << "English" << "K904"
-        << 1;
+        << QByteArray("[SysInfo]\nDefaultLanguage=x\n") << "Com1" << 0 << "English"
+        << "K904" << 1;
     QTest::newRow("port as written, any case")
-        << QByteArray("[sysinfo]\ncom=com3\nPicID=4\n") << "com3" << 0 << "English" << "K904"
-        << 5;
+        << QByteArray("[sysinfo]\ncom=com3\nPicID=4\n") << "com3" << 0 << "English"
+        << "K904" << 5;
     QTest::newRow("empty values stay empty")
-        << QByteArray("[SysInfo]\nCom=\nHelp=\nLanguage=\n") << "" << 0 << "" << "" << 1;
+        << QByteArray("[SysInfo]\nCom=\nHelp=\nLanguage=\n") << "" << 0 << ""
+        << "" << 1;
 }
 
 void SysInfoTest::load() {
@@ -191,8 +195,8 @@ void SysInfoTest::startPort_data() {
     QTest::addColumn<int>("selected");
     QTest::newRow("no port present: configured, in capitals")
         << "com3" << QStringList{} << "COM3" << -1;
-    QTest::newRow("configured port present") << "Com2" << QStringList{"COM1", "COM2"} << "COM2"
-                                             << 1;
+    QTest::newRow("configured port present")
+        << "Com2" << QStringList{"COM1", "COM2"} << "COM2" << 1;
     QTest::newRow("configured port absent: the first present")
         << "COM9" << QStringList{"COM1", "COM2"} << "COM1" << 0;
     QTest::newRow("device names keep their case")
@@ -214,19 +218,23 @@ void SysInfoTest::helpFile_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("opened");
     const QStringList guides{"K904_English.html", "K904_Chinese.html"};
-    QTest::newRow("the guide of the language") << guides << "Chinese" << "K904_Chinese.html";
+    QTest::newRow("the guide of the language") << guides << "Chinese"
+                                               << "K904_Chinese.html";
     QTest::newRow("a compiled help file first")
-        << (guides + QStringList{"K904_Chinese.chm"}) << "Chinese" << "K904_Chinese.chm";
-    QTest::newRow("no guide for the language: English")
-        << guides << "German" << "K904_English.html";
-    QTest::newRow("no guide at all") << QStringList{} << "English" << "";
+        << (guides + QStringList{"K904_Chinese.chm"}) << "Chinese"
+        << "K904_Chinese.chm";
+    QTest::newRow("no guide for the language: English") << guides << "German"
+                                                        << "K904_English.html";
+    QTest::newRow("no guide at all") << QStringList{} << "English"
+                                     << "";
 }
 
 void SysInfoTest::helpFile() {
     QFETCH(QStringList, files);
     QFETCH(QString, language);
     QFETCH(QString, opened);
-    for (const QString& name : files) QVERIFY(writeAll(programDir() + name, "<html></html>"));
+    for (const QString& name : files)
+        QVERIFY(writeAll(programDir() + name, "<html></html>"));
     TALL all;
     all.ProgramDir = programDir();
     all.HelpPrefix = QStringLiteral("K904");

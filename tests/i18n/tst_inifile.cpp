@@ -21,34 +21,54 @@ void IniFileTest::read_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("names ignore case") << QByteArray("[SysInfo]\nCom=COM3\n") << "SYSINFO" << "com"
+    QTest::newRow("names ignore case") << QByteArray("[SysInfo]\nCom=COM3\n") << "SYSINFO"
+                                       << "com"
                                        << "COM3";
-    QTest::newRow("first occurrence wins") << QByteArray("[S]\nA=1\nA=2\n") << "S" << "A" << "1";
+    QTest::newRow("first occurrence wins") << QByteArray("[S]\nA=1\nA=2\n") << "S"
+                                           << "A"
+                                           << "1";
     QTest::newRow("first section holding the key wins")
-        << QByteArray("[S]\nB=0\n[T]\nA=9\n[s]\nA=2\n[S]\nA=3\n") << "S" << "A" << "2";
-    QTest::newRow("missing key gives the default") << QByteArray("[S]\nA=1\n") << "S" << "B"
+        << QByteArray("[S]\nB=0\n[T]\nA=9\n[s]\nA=2\n[S]\nA=3\n") << "S"
+        << "A"
+        << "2";
+    QTest::newRow("missing key gives the default") << QByteArray("[S]\nA=1\n") << "S"
+                                                   << "B"
                                                    << "default";
-    QTest::newRow("missing section gives the default") << QByteArray("[T]\nA=1\n") << "S" << "A"
+    QTest::newRow("missing section gives the default") << QByteArray("[T]\nA=1\n") << "S"
+                                                       << "A"
                                                        << "default";
-    QTest::newRow("missing file gives the default") << QByteArray() << "S" << "A" << "default";
-    QTest::newRow("empty value stays empty") << QByteArray("[S]\nA=\n") << "S" << "A" << "";
+    QTest::newRow("missing file gives the default") << QByteArray() << "S"
+                                                    << "A"
+                                                    << "default";
+    QTest::newRow("empty value stays empty") << QByteArray("[S]\nA=\n") << "S"
+                                             << "A"
+                                             << "";
     QTest::newRow("blanks around name and value") << QByteArray("[ S ]\n  A  =  x y  \n") << "S"
-                                                  << "A" << "x y";
+                                                  << "A"
+                                                  << "x y";
     QTest::newRow("quotes keep the blanks") << QByteArray("[S]\nInfo=\" Information\"\n") << "S"
-                                            << "Info" << " Information";
-    QTest::newRow("equals sign inside the value") << QByteArray("[S]\nA=b=c\n") << "S" << "A"
+                                            << "Info"
+                                            << " Information";
+    QTest::newRow("equals sign inside the value") << QByteArray("[S]\nA=b=c\n") << "S"
+                                                  << "A"
                                                   << "b=c";
-    QTest::newRow("comments are not keys") << QByteArray("[S]\n;A=1\n#A=2\nA=3\n") << "S" << "A"
+    QTest::newRow("comments are not keys") << QByteArray("[S]\n;A=1\n#A=2\nA=3\n") << "S"
+                                           << "A"
                                            << "3";
-    QTest::newRow("key before any section") << QByteArray("A=1\n[S]\n") << "S" << "A"
+    QTest::newRow("key before any section") << QByteArray("A=1\n[S]\n") << "S"
+                                            << "A"
                                             << "default";
-    QTest::newRow("utf-8 text") << QByteArray("[S]\nA=\xe4\xb8\xad\xe6\x96\x87\n") << "S" << "A"
-                                << QString::fromUtf8("中文");
-    QTest::newRow("utf-8 with byte order mark")
-        << QByteArray("\xEF\xBB\xBF[S]\nA=1\n") << "S" << "A" << "1";
-    QTest::newRow("legacy GBK text") << QByteArray("[SysInfo]\nChinese=\xd3\xa2\xce\xc4|\xd6\xd0\xce\xc4\n")
-                                     << "SysInfo" << "Chinese" << QString::fromUtf8("英文|中文");
-    QTest::newRow("windows line ends") << QByteArray("[S]\r\nA=1\r\n") << "S" << "A" << "1";
+    QTest::newRow("utf-8 text") << QByteArray("[S]\nA=\xe4\xb8\xad\xe6\x96\x87\n") << "S"
+                                << "A" << QString::fromUtf8("中文");
+    QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBF[S]\nA=1\n") << "S"
+                                                << "A"
+                                                << "1";
+    QTest::newRow("legacy GBK text")
+        << QByteArray("[SysInfo]\nChinese=\xd3\xa2\xce\xc4|\xd6\xd0\xce\xc4\n") << "SysInfo"
+        << "Chinese" << QString::fromUtf8("英文|中文");
+    QTest::newRow("windows line ends") << QByteArray("[S]\r\nA=1\r\n") << "S"
+                                       << "A"
+                                       << "1";
 }
 
 void IniFileTest::read() {
@@ -71,29 +91,41 @@ void IniFileTest::write_data() {
     const QByteArray config("; settings\n[SysInfo]\nCom=COM1\n; the help file\nHelp=K904\n\n"
                             "[Other]\nX=1\n");
     QTest::newRow("changes only its own line")
-        << config << "sysinfo" << "COM" << "COM3"
+        << config << "sysinfo"
+        << "COM"
+        << "COM3"
         << QByteArray("; settings\n[SysInfo]\nCom=COM3\n; the help file\nHelp=K904\n\n"
                       "[Other]\nX=1\n");
     QTest::newRow("new key at the end of its section")
-        << config << "SysInfo" << "PicID" << "0"
+        << config << "SysInfo"
+        << "PicID"
+        << "0"
         << QByteArray("; settings\n[SysInfo]\nCom=COM1\n; the help file\nHelp=K904\nPicID=0\n\n"
                       "[Other]\nX=1\n");
     QTest::newRow("new section at the end")
-        << config << "Language" << "All" << "All"
+        << config << "Language"
+        << "All"
+        << "All"
         << QByteArray("; settings\n[SysInfo]\nCom=COM1\n; the help file\nHelp=K904\n\n"
                       "[Other]\nX=1\n\n[Language]\nAll=All\n");
-    QTest::newRow("empty file") << QByteArray() << "SysInfo" << "Com" << "COM1"
-                                << QByteArray("[SysInfo]\nCom=COM1\n");
-    QTest::newRow("only the first of two keys")
-        << QByteArray("[S]\nA=1\nA=2\n") << "S" << "A" << "3" << QByteArray("[S]\nA=3\nA=2\n");
-    QTest::newRow("indentation kept") << QByteArray("[S]\n  A = 1\n") << "S" << "a" << "2"
-                                      << QByteArray("[S]\n  A=2\n");
-    QTest::newRow("windows line ends kept") << QByteArray("[S]\r\nA=1\r\n") << "S" << "B" << "2"
-                                            << QByteArray("[S]\r\nA=1\r\nB=2\r\n");
-    QTest::newRow("leading blank quoted") << QByteArray("[S]\n") << "S" << "Info"
-                                          << " Information"
-                                          << QByteArray("[S]\nInfo=\" Information\"\n");
-    QTest::newRow("line break cannot split the line") << QByteArray("[S]\n") << "S" << "A"
+    QTest::newRow("empty file") << QByteArray() << "SysInfo"
+                                << "Com"
+                                << "COM1" << QByteArray("[SysInfo]\nCom=COM1\n");
+    QTest::newRow("only the first of two keys") << QByteArray("[S]\nA=1\nA=2\n") << "S"
+                                                << "A"
+                                                << "3" << QByteArray("[S]\nA=3\nA=2\n");
+    QTest::newRow("indentation kept") << QByteArray("[S]\n  A = 1\n") << "S"
+                                      << "a"
+                                      << "2" << QByteArray("[S]\n  A=2\n");
+    QTest::newRow("windows line ends kept") << QByteArray("[S]\r\nA=1\r\n") << "S"
+                                            << "B"
+                                            << "2" << QByteArray("[S]\r\nA=1\r\nB=2\r\n");
+    QTest::newRow("leading blank quoted")
+        << QByteArray("[S]\n") << "S"
+        << "Info"
+        << " Information" << QByteArray("[S]\nInfo=\" Information\"\n");
+    QTest::newRow("line break cannot split the line") << QByteArray("[S]\n") << "S"
+                                                      << "A"
                                                       << "x\ny" << QByteArray("[S]\nA=x y\n");
 }
 
@@ -117,7 +149,8 @@ void IniFileTest::legacyFileIsRewrittenAsUtf8() {
     TIniFile file;
     file.Parse("[SysInfo]\nChinese=\xd3\xa2\xce\xc4|\xd6\xd0\xce\xc4\nCom=COM1\n");
     file.WriteString(QStringLiteral("SysInfo"), QStringLiteral("Com"), QStringLiteral("COM2"));
-    QCOMPARE(file.ToBytes(), QString::fromUtf8("[SysInfo]\nChinese=英文|中文\nCom=COM2\n").toUtf8());
+    QCOMPARE(file.ToBytes(),
+             QString::fromUtf8("[SysInfo]\nChinese=英文|中文\nCom=COM2\n").toUtf8());
 }
 
 void IniFileTest::saveAndLoadThroughAFile() {

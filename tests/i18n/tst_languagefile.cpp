@@ -41,8 +41,8 @@ void LanguageFileTest::keysReplaceTextsAndMissingKeysFallBackToEnglish() {
     const QString first = writeFile(dir, QStringLiteral("First.Ini"),
                                     "[Language]\nConfirmation=\xe7\xa1\xae\xe8\xae\xa4\n"
                                     "exitprogram=Quit?\n[fMainFrm]\nReadOk=not a message\n");
-    const QString second = writeFile(dir, QStringLiteral("Second.Ini"),
-                                     "[Language]\nConfirmation=Please confirm\n");
+    const QString second =
+        writeFile(dir, QStringLiteral("Second.Ini"), "[Language]\nConfirmation=Please confirm\n");
     TLanguage messages;
     LoadMessages(messages, first);
     QCOMPARE(messages.Confirmation, QString::fromUtf8("确认"));
@@ -56,8 +56,7 @@ void LanguageFileTest::keysReplaceTextsAndMissingKeysFallBackToEnglish() {
 }
 
 void LanguageFileTest::emptyValueGivesEmptyText() {
-    const QString path =
-        writeFile(dir, QStringLiteral("Empty.Ini"), "[Language]\nCaution=\n");
+    const QString path = writeFile(dir, QStringLiteral("Empty.Ini"), "[Language]\nCaution=\n");
     TLanguage messages;
     LoadMessages(messages, path);
     QCOMPARE(messages.Caution, QString());
@@ -76,7 +75,8 @@ void LanguageFileTest::fileNameMatchesWithoutRegardToCase() {
 }
 
 void LanguageFileTest::locale() {
-    const QString path = writeFile(dir, QStringLiteral("Chinese.Ini"), "[Language]\nLocale=zh_CN\n");
+    const QString path =
+        writeFile(dir, QStringLiteral("Chinese.Ini"), "[Language]\nLocale=zh_CN\n");
     QCOMPARE(LanguageLocale(path), QStringLiteral("zh_CN"));
     QCOMPARE(LanguageLocale(dir.filePath(QStringLiteral("None.Ini"))), QString());
 }

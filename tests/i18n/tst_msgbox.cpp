@@ -19,7 +19,8 @@ struct Presser {
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
-            for (QAbstractButton* b : box->buttons()) buttons << box->standardButton(b);
+            for (QAbstractButton* b : box->buttons())
+                buttons << box->standardButton(b);
             box->button(press)->click();
         });
     }
@@ -57,8 +58,8 @@ void MsgBoxTest::realBox() {
     QFETCH(int, result);
     Presser presser{QMessageBox::StandardButton(press)};
     presser.arm();
-    QCOMPARE(ShowMessage(QStringLiteral("Confirmation"), QStringLiteral("Do you wish to exit program?"),
-                         kind),
+    QCOMPARE(ShowMessage(QStringLiteral("Confirmation"),
+                         QStringLiteral("Do you wish to exit program?"), kind),
              result);
     QCOMPARE(presser.title, QStringLiteral("Confirmation"));
     QCOMPARE(presser.text, QStringLiteral("Do you wish to exit program?"));

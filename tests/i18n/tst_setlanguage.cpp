@@ -84,8 +84,8 @@ void SetLanguageTest::translatedOnlyAboveIndexZero_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("ok");
-    QTest::newRow("index 0 keeps the design texts")
-        << 0 << "Language File Setup" << "&Ok";
+    QTest::newRow("index 0 keeps the design texts") << 0 << "Language File Setup"
+                                                    << "&Ok";
     QTest::newRow("index 1 reads the language file")
         << 1 << QString::fromUtf8("语言文件设置") << QString::fromUtf8("确定(&O)");
 }
@@ -106,9 +106,9 @@ void SetLanguageTest::translatedOnlyAboveIndexZero() {
 }
 
 void SetLanguageTest::languageWithoutDisplayNameShowsItsFileName() {
-    TfSetLanguage dialog(all, {QStringLiteral("English")},
-                         {QStringLiteral("English"), QStringLiteral("Chinese"),
-                          QStringLiteral("German")});
+    TfSetLanguage dialog(
+        all, {QStringLiteral("English")},
+        {QStringLiteral("English"), QStringLiteral("Chinese"), QStringLiteral("German")});
     dialog.show();
     QCOMPARE(selector(dialog)->count(), 3);
     QCOMPARE(selector(dialog)->itemText(2), QStringLiteral("German"));

@@ -67,7 +67,8 @@ public:
     }
     QComboBox* combo(const char* name, std::initializer_list<const char*> items, int t) {
         auto* c = named(new QComboBox(this), name);
-        for (const char* i : items) c->addItem(QLatin1String(i));
+        for (const char* i : items)
+            c->addItem(QLatin1String(i));
         if (t) SetTag(c, t);
         return c;
     }
@@ -99,20 +100,34 @@ private:
 };
 
 const QHash<QString, QString> kGerman = {
-    {"fTest.Caption", "Testfenster"}, {"Label1.Caption", "Beschriftung"},
-    {"btnOk.Caption", "&OK"},         {"cxBusy.Caption", "Besetztsperre"},
-    {"rbWide.Caption", "Breit"},      {"gbTones.Caption", "Töne"},
-    {"gbPort.Caption", "Anschluss"},  {"tsCodes.Caption", "Kodes"},
-    {"cxWords.0", "Niedrig"},         {"cxWords.1", "Mittel"},
-    {"cxWords.2", "Hoch"},            {"cxTone.0", "Kein"},
-    {"cxTone.1", "sixty-seven"},      {"cxPort.0", "Port one"},
-    {"lbSpeed.0", "Langsam"},         {"lbSpeed.1", "Schnell"},
-    {"lbCodes.0", "code"},            {"gvData.1", "Empfang"},
-    {"gvData.2", "Senden"},           {"gvTones.1", "tone"},
-    {"tbRead.Caption", "Lesen"},      {"tbRead.Hint", "Aus dem Funkgerät lesen"},
-    {"nFile.Caption", "&Datei"},      {"N1.Caption", "&Neu"},
-    {"N1.Hint", "Neu anlegen"},       {"cxRxFreq.Caption", "1"},
-    {"LabelChild.Caption", "x"},      {"btnDialog.Caption", "x"},
+    {"fTest.Caption", "Testfenster"},
+    {"Label1.Caption", "Beschriftung"},
+    {"btnOk.Caption", "&OK"},
+    {"cxBusy.Caption", "Besetztsperre"},
+    {"rbWide.Caption", "Breit"},
+    {"gbTones.Caption", "Töne"},
+    {"gbPort.Caption", "Anschluss"},
+    {"tsCodes.Caption", "Kodes"},
+    {"cxWords.0", "Niedrig"},
+    {"cxWords.1", "Mittel"},
+    {"cxWords.2", "Hoch"},
+    {"cxTone.0", "Kein"},
+    {"cxTone.1", "sixty-seven"},
+    {"cxPort.0", "Port one"},
+    {"lbSpeed.0", "Langsam"},
+    {"lbSpeed.1", "Schnell"},
+    {"lbCodes.0", "code"},
+    {"gvData.1", "Empfang"},
+    {"gvData.2", "Senden"},
+    {"gvTones.1", "tone"},
+    {"tbRead.Caption", "Lesen"},
+    {"tbRead.Hint", "Aus dem Funkgerät lesen"},
+    {"nFile.Caption", "&Datei"},
+    {"N1.Caption", "&Neu"},
+    {"N1.Hint", "Neu anlegen"},
+    {"cxRxFreq.Caption", "1"},
+    {"LabelChild.Caption", "x"},
+    {"btnDialog.Caption", "x"},
     {"ImApp.Caption", "x"},
 };
 
@@ -132,32 +147,58 @@ private Q_SLOTS:
 void TranslateTest::translatesEachKind_data() {
     QTest::addColumn<QString>("part");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("window caption") << "caption" << "Testfenster";
-    QTest::newRow("label") << "Label1" << "Beschriftung";
-    QTest::newRow("push button") << "btnOk" << "&OK";
-    QTest::newRow("check box") << "cxBusy" << "Besetztsperre";
-    QTest::newRow("radio button") << "rbWide" << "Breit";
-    QTest::newRow("group box") << "gbTones" << "Töne";
-    QTest::newRow("group box tagged -2 keeps its caption") << "gbPort" << "Port Settings";
-    QTest::newRow("tab page") << "tsCodes" << "Kodes";
-    QTest::newRow("combo box entries") << "cxWords" << "Niedrig|Mittel|Hoch";
-    QTest::newRow("combo box keeps its selection") << "cxWords.selected" << "2";
-    QTest::newRow("tag -3: entry 0 alone") << "cxTone" << "Kein|67.0|69.3";
-    QTest::newRow("tag -3 keeps its selection") << "cxTone.selected" << "1";
-    QTest::newRow("tag -2 combo box untouched") << "cxPort" << "COM1|COM2";
-    QTest::newRow("list box entries") << "lbSpeed" << "Langsam|Schnell";
-    QTest::newRow("tag -2 list box untouched") << "lbCodes" << "D023N";
-    QTest::newRow("grid headings from 1") << "gvData" << "Empfang|Senden";
-    QTest::newRow("tag -2 grid untouched") << "gvTones" << "67.0";
-    QTest::newRow("tool button caption") << "tbRead" << "Lesen";
-    QTest::newRow("tool button hint") << "tbRead.hint" << "Aus dem Funkgerät lesen";
-    QTest::newRow("menu") << "nFile" << "&Datei";
-    QTest::newRow("menu item caption") << "N1" << "&Neu";
-    QTest::newRow("menu item hint") << "N1.hint" << "Neu anlegen";
-    QTest::newRow("text edit untouched") << "cxRxFreq" << "446.00625";
-    QTest::newRow("label holding a picture untouched") << "ImApp" << "";
-    QTest::newRow("editor window inside untouched") << "LabelChild" << "Child label";
-    QTest::newRow("owned dialog untouched") << "btnDialog" << "Dialog button";
+    QTest::newRow("window caption") << "caption"
+                                    << "Testfenster";
+    QTest::newRow("label") << "Label1"
+                           << "Beschriftung";
+    QTest::newRow("push button") << "btnOk"
+                                 << "&OK";
+    QTest::newRow("check box") << "cxBusy"
+                               << "Besetztsperre";
+    QTest::newRow("radio button") << "rbWide"
+                                  << "Breit";
+    QTest::newRow("group box") << "gbTones"
+                               << "Töne";
+    QTest::newRow("group box tagged -2 keeps its caption") << "gbPort"
+                                                           << "Port Settings";
+    QTest::newRow("tab page") << "tsCodes"
+                              << "Kodes";
+    QTest::newRow("combo box entries") << "cxWords"
+                                       << "Niedrig|Mittel|Hoch";
+    QTest::newRow("combo box keeps its selection") << "cxWords.selected"
+                                                   << "2";
+    QTest::newRow("tag -3: entry 0 alone") << "cxTone"
+                                           << "Kein|67.0|69.3";
+    QTest::newRow("tag -3 keeps its selection") << "cxTone.selected"
+                                                << "1";
+    QTest::newRow("tag -2 combo box untouched") << "cxPort"
+                                                << "COM1|COM2";
+    QTest::newRow("list box entries") << "lbSpeed"
+                                      << "Langsam|Schnell";
+    QTest::newRow("tag -2 list box untouched") << "lbCodes"
+                                               << "D023N";
+    QTest::newRow("grid headings from 1") << "gvData"
+                                          << "Empfang|Senden";
+    QTest::newRow("tag -2 grid untouched") << "gvTones"
+                                           << "67.0";
+    QTest::newRow("tool button caption") << "tbRead"
+                                         << "Lesen";
+    QTest::newRow("tool button hint") << "tbRead.hint"
+                                      << "Aus dem Funkgerät lesen";
+    QTest::newRow("menu") << "nFile"
+                          << "&Datei";
+    QTest::newRow("menu item caption") << "N1"
+                                       << "&Neu";
+    QTest::newRow("menu item hint") << "N1.hint"
+                                    << "Neu anlegen";
+    QTest::newRow("text edit untouched") << "cxRxFreq"
+                                         << "446.00625";
+    QTest::newRow("label holding a picture untouched") << "ImApp"
+                                                       << "";
+    QTest::newRow("editor window inside untouched") << "LabelChild"
+                                                    << "Child label";
+    QTest::newRow("owned dialog untouched") << "btnDialog"
+                                            << "Dialog button";
 }
 
 void TranslateTest::translatesEachKind() {
@@ -169,17 +210,20 @@ void TranslateTest::translatesEachKind() {
 
     const auto entries = [](QComboBox* c) {
         QStringList items;
-        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+        for (int i = 0; i < c->count(); ++i)
+            items << c->itemText(i);
         return items.join(u'|');
     };
     const auto listEntries = [](QListWidget* l) {
         QStringList items;
-        for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
+        for (int i = 0; i < l->count(); ++i)
+            items << l->item(i)->text();
         return items.join(u'|');
     };
     const auto headings = [](QTableWidget* t) {
         QStringList items;
-        for (int c = 0; c < t->columnCount(); ++c) items << t->horizontalHeaderItem(c)->text();
+        for (int c = 0; c < t->columnCount(); ++c)
+            items << t->horizontalHeaderItem(c)->text();
         return items.join(u'|');
     };
     const QHash<QString, std::function<QString()>> shown = {
