@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -17,7 +18,10 @@ QString runFileDialog(QWidget* parent, const QString& filter, QFileDialog::Accep
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
-    if (!lastDir.isEmpty()) dialog.setDirectory(lastDir);
+    // data files belong with the user's documents, not in the program's directory
+    dialog.setDirectory(lastDir.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : lastDir);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     lastDir = dialog.directory().absolutePath();
     return dialog.selectedFiles().constFirst();
