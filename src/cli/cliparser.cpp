@@ -17,11 +17,7 @@ std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringL
     // drop the verb so that positional arguments start after it
     QStringList rest = args;
     if (rest.size() > 1) rest.removeAt(1);
-    if (!parser.parse(rest)) {
-        PrintError(parser.errorText());
-        PrintError(QStringLiteral("Usage: k904-cli %1").arg(verbSyntax));
-        return exitcode::Usage;
-    }
+    if (!parser.parse(rest)) return UsageError(parser.errorText(), verbSyntax);
     if (parser.isSet(help)) {
         QString text = parser.helpText();
         // QCommandLineParser's usage line names the program only; show the verb's syntax
@@ -31,4 +27,16 @@ std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringL
         return exitcode::Ok;
     }
     return std::nullopt;
+}
+
+int UsageError(const QString& message, const QString& verbSyntax) {
+    PrintError(message);
+    PrintError(QStringLiteral("Usage: k904-cli %1").arg(verbSyntax));
+    return exitcode::Usage;
+}
+
+QCommandLineOption PortOption() {
+    return QCommandLineOption(QStringLiteral("port"),
+                              QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."),
+                              QStringLiteral("PORT"));
 }

@@ -11,3 +11,9 @@ std::optional<int> ParseVerbArguments(QCommandLineParser& parser, const QStringL
 
 // Prints a failure message on standard error.
 void PrintError(const QString& message);
+
+// Reports a usage error with the verb's syntax and returns the usage exit code.
+int UsageError(const QString& message, const QString& verbSyntax);
+
+// The --port option of the verbs that talk to a radio.
+QCommandLineOption PortOption();

@@ -10,11 +10,13 @@ QJsonObject channelToJson(int number, const TChannel& ch) {
     return QJsonObject{
         {QStringLiteral("number"), number},
         {QStringLiteral("rx"), FormatFrequency(ch.RxFreq)},
-        {QStringLiteral("tx"), ch.TxFreq < 0 ? QJsonValue() : QJsonValue(FormatFrequency(ch.TxFreq))},
+        {QStringLiteral("tx"),
+         ch.TxFreq < 0 ? QJsonValue() : QJsonValue(FormatFrequency(ch.TxFreq))},
         {QStringLiteral("rxTone"), ch.RxTone},
         {QStringLiteral("txTone"), ch.TxTone},
         {QStringLiteral("power"), ch.HighPower ? QStringLiteral("High") : QStringLiteral("Low")},
-        {QStringLiteral("bandwidth"), ch.Narrow ? QStringLiteral("Narrow") : QStringLiteral("Wide")},
+        {QStringLiteral("bandwidth"),
+         ch.Narrow ? QStringLiteral("Narrow") : QStringLiteral("Wide")},
         // the radio stores these inverted: a clear bit means the feature is on
         {QStringLiteral("scanAdd"), !ch.ScanAddOff},
         {QStringLiteral("busyLock"), !ch.BusyLockOff},
@@ -58,7 +60,8 @@ QJsonObject settingsToJson(const Image& image) {
 
 QString serialNumber(const Image& image) {
     QString text;
-    for (int i = 0; i < 16; ++i) text += PrintableChar(image[addr::SerialNumber + i]);
+    for (int i = 0; i < 16; ++i)
+        text += PrintableChar(image[addr::SerialNumber + i]);
     return text.trimmed();
 }
 

@@ -18,7 +18,8 @@ QString yesNo(const QJsonValue& v) {
 
 void printText(const QJsonObject& info) {
     QTextStream out(stdout);
-    out << "Model:              " << info[u"model"].toString() << " (" << info[u"modelCode"].toString() << ")\n"
+    out << "Model:              " << info[u"model"].toString() << " ("
+        << info[u"modelCode"].toString() << ")\n"
         << "Band:               " << info[u"band"].toString() << '\n'
         << "Serial number:      " << info[u"serial"].toString() << '\n'
         << "Write time:         " << info[u"writeTime"].toString() << '\n'
@@ -27,7 +28,8 @@ void printText(const QJsonObject& info) {
     const QJsonArray channels = info[u"channels"].toArray();
     out << "Channels in use: " << channels.size() << '\n';
     if (!channels.isEmpty()) {
-        out << "  No.  RX         TX         RX tone  TX tone  Power  Width   Scan  Busy  Comp  Scr   PTT ID  Epilogue\n";
+        out << "  No.  RX         TX         RX tone  TX tone  Power  Width   Scan  Busy  Comp  "
+               "Scr   PTT ID  Epilogue\n";
         for (const QJsonValue& v : channels) {
             const QJsonObject c = v.toObject();
             const QString tx = c[u"tx"].isNull() ? QStringLiteral("-") : c[u"tx"].toString();
@@ -55,8 +57,9 @@ void printText(const QJsonObject& info) {
     const QJsonObject settings = info[u"settings"].toObject();
     for (auto it = settings.begin(); it != settings.end(); ++it) {
         const QJsonValue v = it.value();
-        const QString text = v.isBool() ? yesNo(v) : v.isString() ? v.toString()
-                                                                  : QString::number(v.toInt());
+        const QString text = v.isBool()     ? yesNo(v)
+                             : v.isString() ? v.toString()
+                                            : QString::number(v.toInt());
         out << QStringLiteral("  %1 %2\n").arg(it.key() + u':', -22).arg(text);
     }
 }
@@ -73,11 +76,8 @@ int RunInfo(const QStringList& args) {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The data file (*.dat)."));
     const QString syntax = QStringLiteral("info FILE [--json]");
     if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
-    if (parser.positionalArguments().size() != 1) {
-        PrintError(QStringLiteral("Give exactly one data file."));
-        PrintError(QStringLiteral("Usage: k904-cli %1").arg(syntax));
-        return exitcode::Usage;
-    }
+    if (parser.positionalArguments().size() != 1)
+        return UsageError(QStringLiteral("Give exactly one data file."), syntax);
 
     TCore core;
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());

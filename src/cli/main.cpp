@@ -21,7 +21,8 @@ const Verb kVerbs[] = {
 
 void printUsage(FILE* to) {
     std::fprintf(to, "Usage: k904-cli VERB [options]\n\nVerbs:\n");
-    for (const Verb& v : kVerbs) std::fprintf(to, "  %-6s %s\n", v.name, v.summary);
+    for (const Verb& v : kVerbs)
+        std::fprintf(to, "  %-6s %s\n", v.name, v.summary);
     std::fprintf(to, "\nRun k904-cli VERB --help for the options of a verb.\n");
 }
 

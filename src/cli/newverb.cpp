@@ -23,25 +23,26 @@ int RunNew(const QStringList& args) {
     const QString syntax = QStringLiteral("new [--model NAME] [--band TEXT] -o FILE");
     if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
 
-    const auto usage = [&](const QString& message) {
-        PrintError(message);
-        PrintError(QStringLiteral("Usage: k904-cli %1").arg(syntax));
-        return exitcode::Usage;
-    };
-    if (!parser.isSet(outputOption)) return usage(QStringLiteral("No output file given."));
+    if (!parser.isSet(outputOption))
+        return UsageError(QStringLiteral("No output file given."), syntax);
     if (!parser.positionalArguments().isEmpty())
-        return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return UsageError(
+            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()),
+            syntax);
 
     TCore core;
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
     const TMacType* model = parser.isSet(modelOption)
                                 ? core.MacList.FindByName(parser.value(modelOption))
                                 : core.MacList.Item(0);
-    if (!model) return usage(QStringLiteral("Unknown model: %1").arg(parser.value(modelOption)));
+    if (!model)
+        return UsageError(QStringLiteral("Unknown model: %1").arg(parser.value(modelOption)),
+                          syntax);
     const QString band = parser.isSet(bandOption) ? parser.value(bandOption) : model->DefaultBand;
     if (!model->Bands.contains(band))
-        return usage(QStringLiteral("Model %1 has no band \"%2\"; its bands are: %3")
-                         .arg(model->Name, band, model->Bands.join(QStringLiteral(", "))));
+        return UsageError(QStringLiteral("Model %1 has no band \"%2\"; its bands are: %3")
+                              .arg(model->Name, band, model->Bands.join(QStringLiteral(", "))),
+                          syntax);
 
     core.ApplyModel(model->Code, core.FrqList.CodeOf(band), true);
     const QDateTime now = QDateTime::currentDateTime();

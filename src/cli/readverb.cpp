@@ -13,25 +13,20 @@ int RunRead(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Reads the radio on PORT and saves its image as a data file for the model and band\n"
         "the radio reports. No file is written unless the read completes."));
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."),
-        QStringLiteral("PORT"));
+    const QCommandLineOption portOption = PortOption();
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The data file to write."),
                                           QStringLiteral("FILE"));
     parser.addOptions({portOption, outputOption});
     const QString syntax = QStringLiteral("read --port PORT -o FILE");
     if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
-    const auto usage = [&](const QString& message) {
-        PrintError(message);
-        PrintError(QStringLiteral("Usage: k904-cli %1").arg(syntax));
-        return exitcode::Usage;
-    };
-    if (!parser.isSet(portOption)) return usage(QStringLiteral("No port given."));
-    if (!parser.isSet(outputOption)) return usage(QStringLiteral("No output file given."));
+    if (!parser.isSet(portOption)) return UsageError(QStringLiteral("No port given."), syntax);
+    if (!parser.isSet(outputOption))
+        return UsageError(QStringLiteral("No output file given."), syntax);
     if (!parser.positionalArguments().isEmpty())
-        return usage(
-            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+        return UsageError(
+            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()),
+            syntax);
 
     TCore core;
     core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
