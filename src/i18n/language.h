@@ -16,7 +16,8 @@ public:
     QString FChBigT = QStringLiteral("Start Channel must less than End Channel!");
     QString Close = QStringLiteral("Closed");
     QString Open = QStringLiteral("Opened");
-    QString ComError = QStringLiteral("Please check all connections and communication port settings.");
+    QString ComError =
+        QStringLiteral("Please check all connections and communication port settings.");
     QString ModError = QStringLiteral("Model Type Wrong.");
     QString PwdError = QStringLiteral("Pass Word Wrong.");
     QString ClearData = QStringLiteral("Do you wish to Clear Data?");

@@ -18,7 +18,8 @@ bool hasHexLetter(const QString& text) {
 
 // Reads a frequency field; -1 when any nibble is not a decimal digit.
 double decodeFrequency(std::span<const quint8> field) {
-    const QString digits = hexByte(field[3]) + hexByte(field[2]) + hexByte(field[1]) + hexByte(field[0]);
+    const QString digits =
+        hexByte(field[3]) + hexByte(field[2]) + hexByte(field[1]) + hexByte(field[0]);
     if (hasHexLetter(digits)) return -1.0;
     return digits.toLongLong() / 100000.0;
 }
@@ -32,15 +33,15 @@ const char* const kCtcssTones[] = {
 };
 
 const char* const kDcsCodes[] = {
-    "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054", "065",
-    "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "145",
-    "146", "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226",
-    "243", "244", "245", "246", "251", "252", "255", "261", "263", "265", "266", "271", "274",
-    "306", "311", "315", "325", "331", "332", "343", "346", "351", "356", "364", "365", "371",
-    "411", "412", "413", "423", "431", "432", "445", "446", "452", "454", "455", "462", "464",
-    "465", "466", "503", "506", "516", "523", "532", "546", "565", "606", "612", "624", "627",
-    "631", "632", "645", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743",
-    "754",
+    "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054",
+    "065", "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132",
+    "134", "145", "146", "152", "155", "156", "162", "165", "172", "174", "205", "212",
+    "223", "225", "226", "243", "244", "245", "246", "251", "252", "255", "261", "263",
+    "265", "266", "271", "274", "306", "311", "315", "325", "331", "332", "343", "346",
+    "351", "356", "364", "365", "371", "411", "412", "413", "423", "431", "432", "445",
+    "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523",
+    "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654", "662",
+    "664", "703", "712", "723", "731", "732", "734", "743", "754",
 };
 
 } // namespace
@@ -164,10 +165,18 @@ bool EncodeChannelField(Image& image, int channelNumber, int fieldCode, const QS
     default:
         break;
     }
-    static constexpr int kBitOfField[] = {-1, -1, -1, -1, chrec::BusyLockOffBit, -1,
-                                          chrec::NarrowBit, chrec::HighPowerBit,
-                                          chrec::ScanAddOffBit, chrec::CompanderOffBit,
-                                          chrec::ScramblerOffBit, chrec::PttIdOffBit,
+    static constexpr int kBitOfField[] = {-1,
+                                          -1,
+                                          -1,
+                                          -1,
+                                          chrec::BusyLockOffBit,
+                                          -1,
+                                          chrec::NarrowBit,
+                                          chrec::HighPowerBit,
+                                          chrec::ScanAddOffBit,
+                                          chrec::CompanderOffBit,
+                                          chrec::ScramblerOffBit,
+                                          chrec::PttIdOffBit,
                                           chrec::EpilogueBit};
     if (fieldCode < 0 || fieldCode > FieldEpilogue || kBitOfField[fieldCode] < 0) return true;
     SetBit(image[base + chrec::Flags], kBitOfField[fieldCode], text == QStringLiteral("1"));
@@ -177,9 +186,12 @@ bool EncodeChannelField(Image& image, int channelNumber, int fieldCode, const QS
 const QStringList& ToneChoiceList() {
     static const QStringList list = [] {
         QStringList l{QStringLiteral("None")};
-        for (const char* tone : kCtcssTones) l << QString::fromLatin1(tone);
-        for (const char* code : kDcsCodes) l << QStringLiteral("D%1N").arg(QLatin1String(code));
-        for (const char* code : kDcsCodes) l << QStringLiteral("D%1I").arg(QLatin1String(code));
+        for (const char* tone : kCtcssTones)
+            l << QString::fromLatin1(tone);
+        for (const char* code : kDcsCodes)
+            l << QStringLiteral("D%1N").arg(QLatin1String(code));
+        for (const char* code : kDcsCodes)
+            l << QStringLiteral("D%1I").arg(QLatin1String(code));
         return l;
     }();
     return list;

@@ -12,25 +12,25 @@
 // the radio stores them; several are inverted (a clear bit means the feature is on).
 class TChannel {
 public:
-    double RxFreq = -1.0;  // MHz; -1 when absent (channel not in use)
-    double TxFreq = -1.0;  // MHz; -1 when absent
-    QString RxTone;        // "", "67.0", "D023N", "D023I"
+    double RxFreq = -1.0; // MHz; -1 when absent (channel not in use)
+    double TxFreq = -1.0; // MHz; -1 when absent
+    QString RxTone;       // "", "67.0", "D023N", "D023I"
     QString TxTone;
-    bool BusyLockOff = false;   // bit 2
-    bool Narrow = false;        // bit 3
-    bool HighPower = false;     // bit 0
-    bool CompanderOff = false;  // bit 5
-    bool ScramblerOff = false;  // bit 6
-    bool ScanAddOff = false;    // bit 4
-    bool PttIdOff = false;      // bit 7
-    bool Epilogue = false;      // bit 1
+    bool BusyLockOff = false;  // bit 2
+    bool Narrow = false;       // bit 3
+    bool HighPower = false;    // bit 0
+    bool CompanderOff = false; // bit 5
+    bool ScramblerOff = false; // bit 6
+    bool ScanAddOff = false;   // bit 4
+    bool PttIdOff = false;     // bit 7
+    bool Epilogue = false;     // bit 1
 };
 
 // Record offsets and flag bits of a channel record.
 namespace chrec {
-constexpr int RxFreq = 0;   // 4 bytes packed BCD in 10 Hz units, low pair first
+constexpr int RxFreq = 0; // 4 bytes packed BCD in 10 Hz units, low pair first
 constexpr int TxFreq = 4;
-constexpr int RxTone = 8;   // 2 bytes
+constexpr int RxTone = 8; // 2 bytes
 constexpr int TxTone = 10;
 constexpr int Flags = 12;
 constexpr int FreqSize = 4;

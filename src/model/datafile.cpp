@@ -19,8 +19,10 @@ quint8 bcdPair(const QString& digits, int at) {
 QString trimmedModelCode(const QByteArray& raw) {
     // spaces and control characters around the code are padding
     qsizetype begin = 0, end = raw.size();
-    while (begin < end && quint8(raw[begin]) <= 0x20) ++begin;
-    while (end > begin && quint8(raw[end - 1]) <= 0x20) --end;
+    while (begin < end && quint8(raw[begin]) <= 0x20)
+        ++begin;
+    while (end > begin && quint8(raw[end - 1]) <= 0x20)
+        --end;
     return QString::fromLatin1(raw.mid(begin, end - begin));
 }
 
@@ -31,13 +33,15 @@ DataFileHeader BuildDataFileHeader(const QString& modelCode, double bandLower, d
     DataFileHeader header{};
     header[0] = 'P';
     const QByteArray code = modelCode.toLatin1().leftJustified(4, ' ', true);
-    for (int i = 0; i < 4; ++i) header[kModelCodeOffset + i] = quint8(code[i]);
+    for (int i = 0; i < 4; ++i)
+        header[kModelCodeOffset + i] = quint8(code[i]);
 
     const auto three = [](double mhz) {
         return QStringLiteral("%1").arg(std::llround(mhz), 3, 10, QLatin1Char('0')).right(3);
     };
     const QString digits = three(bandLower) + three(bandUpper);
-    for (int i = 0; i < 3; ++i) header[kBandDigitsOffset + i] = bcdPair(digits, 2 * i);
+    for (int i = 0; i < 3; ++i)
+        header[kBandDigitsOffset + i] = bcdPair(digits, 2 * i);
 
     const QDate date = savedAt.date();
     const QTime time = savedAt.time();
@@ -85,7 +89,8 @@ DataFileResult LoadDataFile(TCore& core, const QByteArray& bytes) {
     const QString code = trimmedModelCode(bytes.mid(kModelCodeOffset, 4));
     if (core.MacList.ChannelCountOf(code) == 0) return {DataFileResult::UnknownModel, code};
 
-    const QString bandDigits = QString::fromLatin1(bytes.mid(kBandDigitsOffset, 3).toHex().toUpper());
+    const QString bandDigits =
+        QString::fromLatin1(bytes.mid(kBandDigitsOffset, 3).toHex().toUpper());
     for (QChar c : bandDigits)
         if (!c.isDigit()) return {DataFileResult::BadBandDigits, bandDigits};
 

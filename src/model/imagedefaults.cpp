@@ -12,9 +12,9 @@ struct ByteRule {
 
 // A byte above its maximum becomes its default; 0 is always the minimum.
 constexpr ByteRule kSettingsBeforeFm[] = {
-    {addr::SquelchLevel, 9, 5},  {addr::TxTimeOut, 30, 12},       {addr::VoxGain, 17, 9},
-    {addr::VoxDelay, 5, 1},      {addr::ScanSpeed, 8, 0},         {addr::ScanDropoutDelay, 27, 12},
-    {addr::Key1Function, 5, 2},  {addr::Key2Function, 5, 4},      {addr::TxInhibit, 3, 3},
+    {addr::SquelchLevel, 9, 5}, {addr::TxTimeOut, 30, 12},  {addr::VoxGain, 17, 9},
+    {addr::VoxDelay, 5, 1},     {addr::ScanSpeed, 8, 0},    {addr::ScanDropoutDelay, 27, 12},
+    {addr::Key1Function, 5, 2}, {addr::Key2Function, 5, 4}, {addr::TxInhibit, 3, 3},
 };
 constexpr ByteRule kDtmfBeforeSignalling[] = {
     {addr::DtmfSpeed, 11, 2},
@@ -55,7 +55,8 @@ void StampModelIdentity(TCore& core) {
     image[addr::ModelPad + 1] = 0x00;
     image[addr::BandCode] = core.FrqList.CodeOf(core.All.BandText);
     const QByteArray code = core.All.ModelCode.toLatin1().leftJustified(4, ' ', true);
-    for (int i = 0; i < 4; ++i) image[addr::ModelCode + i] = quint8(code[i]);
+    for (int i = 0; i < 4; ++i)
+        image[addr::ModelCode + i] = quint8(code[i]);
     image[addr::ModelMarker] = 'P';
 }
 

@@ -24,5 +24,6 @@ const TMacType* TMacList::FindByCodeAndBand(const QString& code, const QString& 
 
 void TMacList::FillNames(QStringList& names) const {
     names.clear();
-    for (const auto& e : entries_) names.append(e->Name);
+    for (const auto& e : entries_)
+        names.append(e->Name);
 }

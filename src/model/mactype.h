@@ -16,7 +16,7 @@ public:
     void AddBand(const QString& text) { Bands.append(text); }
     void SetDefaultBand(const QString& text) { DefaultBand = text; }
 
-    QString Code;          // four characters, as the radio reports it
+    QString Code; // four characters, as the radio reports it
     QString Name;
     qint32 ChannelCount = 0;
     qint32 Attribute = 0;  // carried along; nothing uses it

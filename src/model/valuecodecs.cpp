@@ -54,7 +54,8 @@ bool DateTimeToBytes(const QString& text, std::span<quint8> field) {
 
 QString BytesToDateTime(std::span<const quint8> field) {
     bool allFF = true;
-    for (quint8 b : field) allFF = allFF && b == 0xFF;
+    for (quint8 b : field)
+        allFF = allFF && b == 0xFF;
     if (allFF || field.size() < 7) return {};
     const auto two = [](quint8 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     return QString::number(field[0] + 256 * field[1]) + u'-' + two(field[2]) + u'-' +
@@ -88,7 +89,8 @@ quint8 HexPairToByte(const QString& text) {
 }
 
 void FillFF(std::span<quint8> bytes) {
-    for (quint8& b : bytes) b = 0xFF;
+    for (quint8& b : bytes)
+        b = 0xFF;
 }
 
 double SnapFrequency(double mhz) {
@@ -104,7 +106,8 @@ double SnapFrequency(double mhz) {
 QString BytesToText(std::span<const quint8> bytes) {
     QString text;
     text.reserve(qsizetype(bytes.size()));
-    for (quint8 b : bytes) text.append(QChar(b));
+    for (quint8 b : bytes)
+        text.append(QChar(b));
     return text;
 }
 

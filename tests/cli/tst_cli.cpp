@@ -26,7 +26,8 @@ Run cli(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(K904_BIN_DIR "/k904-cli"), args);
     if (!p.waitForFinished(30000)) return {};
-    return {p.exitCode(), p.readAllStandardOutput(), QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitCode(), p.readAllStandardOutput(),
+            QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 QByteArray hexBytes(const char* text) {
@@ -49,10 +50,11 @@ QByteArray channelFormsFile() {
         const QByteArray b = hexBytes(record);
         std::copy(b.begin(), b.end(), core.All.image.begin() + addr::channel(n));
     };
-    put(1, "25 06 60 44 25 06 60 44 70 06 23 80 E7 FF FF FF");  // the worked record
-    put(2, "00 00 50 14 FF FF FF FF 54 C7 FF FF FF FF FF FF");  // no TX, D754I, all flags FF
-    put(3, "00 00 5A 14 00 00 50 14 70 06 70 06 00 FF FF FF");  // non-BCD RX: not in use
-    put(5, "00 50 62 14 00 00 B0 14 2A 87 3A 12 00 FF FF FF");  // non-BCD TX, DCS as stored, bad CTCSS
+    put(1, "25 06 60 44 25 06 60 44 70 06 23 80 E7 FF FF FF"); // the worked record
+    put(2, "00 00 50 14 FF FF FF FF 54 C7 FF FF FF FF FF FF"); // no TX, D754I, all flags FF
+    put(3, "00 00 5A 14 00 00 50 14 70 06 70 06 00 FF FF FF"); // non-BCD RX: not in use
+    put(5,
+        "00 50 62 14 00 00 B0 14 2A 87 3A 12 00 FF FF FF"); // non-BCD TX, DCS as stored, bad CTCSS
     const QByteArray serial("AB-12");
     std::copy(serial.begin(), serial.end(), core.All.image.begin() + addr::SerialNumber);
     QTemporaryDir dir;
@@ -93,7 +95,8 @@ void CliTest::newMatchesDefaults_data() {
     QTest::addColumn<int>("bandCode");
     QTest::newRow("defaults") << QStringList() << 0xF3;
     QTest::newRow("VHF default band") << QStringList{"--model", "K-904(VHF)"} << 0xF0;
-    QTest::newRow("VHF 200-260") << QStringList{"--model", "K-904(VHF)", "--band", "200 - 260MHz"} << 0xF1;
+    QTest::newRow("VHF 200-260") << QStringList{"--model", "K-904(VHF)", "--band", "200 - 260MHz"}
+                                 << 0xF1;
     QTest::newRow("UHF 320-400") << QStringList{"--band", "320 - 400MHz"} << 0xF2;
 }
 
@@ -112,15 +115,20 @@ void CliTest::newMatchesDefaults() {
     core.ApplyModel(QStringLiteral("T47C"), quint8(bandCode), true);
     const QDateTime now = QDateTime::currentDateTime();
     BuildNewImage(core, now);
-    QByteArray expected = QByteArray(reinterpret_cast<const char*>(core.All.image.data()), addr::ImageSize);
+    QByteArray expected =
+        QByteArray(reinterpret_cast<const char*>(core.All.image.data()), addr::ImageSize);
     // the write time and the header's time of saving are the moment the file was made
     const qsizetype timeAt = datafile::HeaderSize + addr::WriteTime;
     expected.replace(addr::WriteTime, 7, file.mid(timeAt, 7));
     QCOMPARE(file.mid(datafile::HeaderSize, addr::ImageSize).toHex(' '), expected.toHex(' '));
-    const auto header = BuildDataFileHeader(core.All.ModelCode, core.All.BandLower, core.All.BandUpper, now);
-    QCOMPARE(file.left(8).toHex(' '), QByteArray(reinterpret_cast<const char*>(header.data()), 8).toHex(' '));
+    const auto header =
+        BuildDataFileHeader(core.All.ModelCode, core.All.BandLower, core.All.BandUpper, now);
+    QCOMPARE(file.left(8).toHex(' '),
+             QByteArray(reinterpret_cast<const char*>(header.data()), 8).toHex(' '));
     QCOMPARE(file.right(16), QByteArray(16, '\0'));
-    QVERIFY(!BytesToDateTime(std::span(reinterpret_cast<const quint8*>(file.constData()) + timeAt, 16)).isEmpty());
+    QVERIFY(
+        !BytesToDateTime(std::span(reinterpret_cast<const quint8*>(file.constData()) + timeAt, 16))
+             .isEmpty());
 }
 
 void CliTest::usageErrors_data() {
@@ -130,7 +138,8 @@ void CliTest::usageErrors_data() {
     QTest::newRow("new without output") << QStringList{"new"};
     QTest::newRow("unknown model") << QStringList{"new", "--model", "K-905", "-o", "x.dat"};
     QTest::newRow("unknown band") << QStringList{"new", "--band", "400-520MHz", "-o", "x.dat"};
-    QTest::newRow("band of the other model") << QStringList{"new", "--band", "134 - 174MHz", "-o", "x.dat"};
+    QTest::newRow("band of the other model")
+        << QStringList{"new", "--band", "134 - 174MHz", "-o", "x.dat"};
     QTest::newRow("unknown option") << QStringList{"new", "--colour", "red", "-o", "x.dat"};
     QTest::newRow("info without file") << QStringList{"info"};
     QTest::newRow("info with two files") << QStringList{"info", "a.dat", "b.dat"};
@@ -188,20 +197,48 @@ void CliTest::infoJsonDecodesChannelForms() {
     const QJsonArray channels = info["channels"].toArray();
     QCOMPARE(channels.size(), 3);
     const QJsonObject expected[] = {
-        {{"number", 1}, {"rx", "446.00625"}, {"tx", "446.00625"}, {"rxTone", "67.0"},
-         {"txTone", "D023N"}, {"power", "High"}, {"bandwidth", "Wide"}, {"scanAdd", true},
-         {"busyLock", false}, {"compander", false}, {"scrambler", false}, {"pttId", false},
+        {{"number", 1},
+         {"rx", "446.00625"},
+         {"tx", "446.00625"},
+         {"rxTone", "67.0"},
+         {"txTone", "D023N"},
+         {"power", "High"},
+         {"bandwidth", "Wide"},
+         {"scanAdd", true},
+         {"busyLock", false},
+         {"compander", false},
+         {"scrambler", false},
+         {"pttId", false},
          {"epilogue", true}},
-        {{"number", 2}, {"rx", "145.00000"}, {"tx", QJsonValue()}, {"rxTone", "D754I"},
-         {"txTone", ""}, {"power", "High"}, {"bandwidth", "Narrow"}, {"scanAdd", false},
-         {"busyLock", false}, {"compander", false}, {"scrambler", false}, {"pttId", false},
+        {{"number", 2},
+         {"rx", "145.00000"},
+         {"tx", QJsonValue()},
+         {"rxTone", "D754I"},
+         {"txTone", ""},
+         {"power", "High"},
+         {"bandwidth", "Narrow"},
+         {"scanAdd", false},
+         {"busyLock", false},
+         {"compander", false},
+         {"scrambler", false},
+         {"pttId", false},
          {"epilogue", true}},
-        {{"number", 5}, {"rx", "146.25000"}, {"tx", QJsonValue()}, {"rxTone", "D72AN"},
-         {"txTone", ""}, {"power", "Low"}, {"bandwidth", "Wide"}, {"scanAdd", true},
-         {"busyLock", true}, {"compander", true}, {"scrambler", true}, {"pttId", true},
+        {{"number", 5},
+         {"rx", "146.25000"},
+         {"tx", QJsonValue()},
+         {"rxTone", "D72AN"},
+         {"txTone", ""},
+         {"power", "Low"},
+         {"bandwidth", "Wide"},
+         {"scanAdd", true},
+         {"busyLock", true},
+         {"compander", true},
+         {"scrambler", true},
+         {"pttId", true},
          {"epilogue", false}},
     };
-    for (int i = 0; i < 3; ++i) QCOMPARE(channels[i].toObject(), expected[i]);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(channels[i].toObject(), expected[i]);
     QCOMPARE(readAll(path), before);
 }
 
@@ -261,7 +298,8 @@ void CliTest::readThenWriteThroughVirtualRadio() {
     expected.All.image = radioImage;
     expected.ApplyModel(QStringLiteral("T47C"), 0xF1, true);
     NormaliseImage(expected);
-    QCOMPARE(file.mid(datafile::HeaderSize, addr::ImageSize).toHex(' '), Bytes(expected.All.image).toHex(' '));
+    QCOMPARE(file.mid(datafile::HeaderSize, addr::ImageSize).toHex(' '),
+             Bytes(expected.All.image).toHex(' '));
 
     TSimRadio target(RadioImage(0xF3), {});
     const Run write = cli({"write", "--port", target.Path(), path});
@@ -294,7 +332,8 @@ void CliTest::readFailures() {
     QFETCH(QString, message);
     TSimRadio sim(RadioImage(0xF3), faults);
     const QString port = faults.isEmpty() ? QStringLiteral("/dev/k904-no-such-port") : sim.Path();
-    const QString path = dir.filePath(QStringLiteral("read-fail-%1.dat").arg(QTest::currentDataTag()));
+    const QString path =
+        dir.filePath(QStringLiteral("read-fail-%1.dat").arg(QTest::currentDataTag()));
     const Run run = cli({"read", "--port", port, "-o", path});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -305,7 +344,8 @@ void CliTest::readFailures() {
 void CliTest::writeFailures_data() {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<QString>("message");
-    QTest::newRow("model in small letters") << QStringList{"--fault", "model=t47c"} << "Model Type Wrong.";
+    QTest::newRow("model in small letters")
+        << QStringList{"--fault", "model=t47c"} << "Model Type Wrong.";
     QTest::newRow("line break") << QStringList{"--fault", "break-after=2"}
                                 << "Please check all connections and communication port settings.";
     QTest::newRow("no such port") << QStringList() << "Cannot Open Communication Port.\n";

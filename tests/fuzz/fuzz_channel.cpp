@@ -54,6 +54,7 @@ void checkToneText(const QString& typed) {
 
 extern "C" int LLVMFuzzerTestOneInput(const quint8* data, size_t size) {
     if (size >= size_t(addr::ChannelRecordSize)) checkRecord(data);
-    checkToneText(QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(qMin<size_t>(size, 12))));
+    checkToneText(QString::fromLatin1(reinterpret_cast<const char*>(data),
+                                      qsizetype(qMin<size_t>(size, 12))));
     return 0;
 }

@@ -42,19 +42,26 @@ void CatalogueTest::startUpValues() {
     QCOMPARE(names, QStringList({"K-904(UHF)", "K-904(VHF)"}));
     QCOMPARE(core->MacList.FindByName(QStringLiteral("K-904(VHF)")), core->MacList.Item(1));
     QCOMPARE(core->MacList.FindByName(QStringLiteral("K-904")), nullptr);
-    QVERIFY(std::all_of(core->All.image.begin(), core->All.image.end(), [](quint8 b) { return b == 0; }));
+    QVERIFY(std::all_of(core->All.image.begin(), core->All.image.end(),
+                        [](quint8 b) { return b == 0; }));
 }
 
 void CatalogueTest::findByCodeAndBand_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("band");
-    QTest::addColumn<int>("entry");  // -1 = none
-    QTest::newRow("VHF low") << "T47C" << "134 - 174MHz" << 1;
-    QTest::newRow("VHF high") << "T47C" << "200 - 260MHz" << 1;
-    QTest::newRow("UHF low") << "T47C" << "320 - 400MHz" << 0;
-    QTest::newRow("UHF high") << "T47C" << "400 - 520MHz" << 0;
-    QTest::newRow("band without blanks") << "T47C" << "134-174MHz" << -1;
-    QTest::newRow("unknown code") << "T47D" << "400 - 520MHz" << -1;
+    QTest::addColumn<int>("entry"); // -1 = none
+    QTest::newRow("VHF low") << "T47C"
+                             << "134 - 174MHz" << 1;
+    QTest::newRow("VHF high") << "T47C"
+                              << "200 - 260MHz" << 1;
+    QTest::newRow("UHF low") << "T47C"
+                             << "320 - 400MHz" << 0;
+    QTest::newRow("UHF high") << "T47C"
+                              << "400 - 520MHz" << 0;
+    QTest::newRow("band without blanks") << "T47C"
+                                         << "134-174MHz" << -1;
+    QTest::newRow("unknown code") << "T47D"
+                                  << "400 - 520MHz" << -1;
 }
 
 void CatalogueTest::findByCodeAndBand() {
@@ -84,11 +91,16 @@ void CatalogueTest::applyModel_data() {
     QTest::addColumn<QString>("band");
     QTest::addColumn<double>("lower");
     QTest::addColumn<double>("upper");
-    QTest::newRow("F0") << 0xF0 << "K-904(VHF)" << "134 - 174MHz" << 134.0 << 174.0;
-    QTest::newRow("F1") << 0xF1 << "K-904(VHF)" << "200 - 260MHz" << 200.0 << 260.0;
-    QTest::newRow("F2") << 0xF2 << "K-904(UHF)" << "320 - 400MHz" << 320.0 << 400.0;
-    QTest::newRow("F3") << 0xF3 << "K-904(UHF)" << "400 - 520MHz" << 400.0 << 520.0;
-    QTest::newRow("unknown band code") << 0x00 << "K-904(UHF)" << "400 - 520MHz" << 400.0 << 520.0;
+    QTest::newRow("F0") << 0xF0 << "K-904(VHF)"
+                        << "134 - 174MHz" << 134.0 << 174.0;
+    QTest::newRow("F1") << 0xF1 << "K-904(VHF)"
+                        << "200 - 260MHz" << 200.0 << 260.0;
+    QTest::newRow("F2") << 0xF2 << "K-904(UHF)"
+                        << "320 - 400MHz" << 320.0 << 400.0;
+    QTest::newRow("F3") << 0xF3 << "K-904(UHF)"
+                        << "400 - 520MHz" << 400.0 << 520.0;
+    QTest::newRow("unknown band code") << 0x00 << "K-904(UHF)"
+                                       << "400 - 520MHz" << 400.0 << 520.0;
 }
 
 void CatalogueTest::applyModel() {
@@ -111,7 +123,7 @@ void CatalogueTest::applyModel_withoutBandKeepsLimits() {
     core->All.BandUpper = 2.0;
     core->ApplyModel(QStringLiteral("T47C"), 0xF1, false);
     QCOMPARE(core->All.ModelName, QStringLiteral("K-904(VHF)"));
-    QCOMPARE(core->All.BandText, QStringLiteral("134 - 174MHz"));  // the entry's default band
+    QCOMPARE(core->All.BandText, QStringLiteral("134 - 174MHz")); // the entry's default band
     QCOMPARE(core->All.BandLower, 1.0);
     QCOMPARE(core->All.BandUpper, 2.0);
 }

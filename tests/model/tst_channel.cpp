@@ -225,19 +225,32 @@ void ChannelTest::encode_dcsAsStoredRoundTrips() {
 void ChannelTest::normaliseToneText_data() {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("below range") << "25" << "30.0";
-    QTest::newRow("above range") << "300" << "290.0";
-    QTest::newRow("in list") << "88.5" << "88.5";
-    QTest::newRow("outside list, inside range") << "45" << "45.0";
-    QTest::newRow("not a number") << "1..2" << "290.0";
-    QTest::newRow("DCS") << "D023N" << "D023N";
-    QTest::newRow("DCS small polarity") << "D754i" << "D754i";
-    QTest::newRow("digit 8") << "D089N" << "D777N";
-    QTest::newRow("small d") << "d023N" << "D777N";
-    QTest::newRow("four characters") << "D23N" << "D777N";
-    QTest::newRow("bad polarity") << "D023X" << "D777N";
-    QTest::newRow("word") << "None" << "D777N";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("below range") << "25"
+                                 << "30.0";
+    QTest::newRow("above range") << "300"
+                                 << "290.0";
+    QTest::newRow("in list") << "88.5"
+                             << "88.5";
+    QTest::newRow("outside list, inside range") << "45"
+                                                << "45.0";
+    QTest::newRow("not a number") << "1..2"
+                                  << "290.0";
+    QTest::newRow("DCS") << "D023N"
+                         << "D023N";
+    QTest::newRow("DCS small polarity") << "D754i"
+                                        << "D754i";
+    QTest::newRow("digit 8") << "D089N"
+                             << "D777N";
+    QTest::newRow("small d") << "d023N"
+                             << "D777N";
+    QTest::newRow("four characters") << "D23N"
+                                     << "D777N";
+    QTest::newRow("bad polarity") << "D023X"
+                                  << "D777N";
+    QTest::newRow("word") << "None"
+                          << "D777N";
 }
 
 void ChannelTest::normaliseToneText() {

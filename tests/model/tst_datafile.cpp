@@ -87,7 +87,9 @@ void DataFileTest::header() {
 void DataFileTest::newImage_defaults() {
     BuildNewImage(*core, QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
     QByteArray expected(addr::ImageSize, '\xFF');
-    const auto put = [&](int address, const char* hex) { expected.replace(address, hexBytes(hex).size(), hexBytes(hex)); };
+    const auto put = [&](int address, const char* hex) {
+        expected.replace(address, hexBytes(hex).size(), hexBytes(hex));
+    };
     put(addr::SquelchLevel, "05 0C 09 01");
     put(addr::ScanSpeed, "00 0C 02 04 03");
     put(addr::FmScanLower, "C0 0D E0 10");
@@ -117,15 +119,24 @@ void DataFileTest::normalise_data() {
     QTest::newRow("time-out 31 reset") << addr::TxTimeOut << hexBytes("1F") << hexBytes("0C");
     QTest::newRow("dropout 27 stays") << addr::ScanDropoutDelay << hexBytes("1B") << hexBytes("1B");
     QTest::newRow("tx inhibit whole byte") << addr::TxInhibit << hexBytes("04") << hexBytes("03");
-    QTest::newRow("fm 88-108 stays") << addr::FmScanLower << hexBytes("C0 0D E0 10") << hexBytes("C0 0D E0 10");
-    QTest::newRow("fm 70-114 stays") << addr::FmScanLower << hexBytes("F0 0A D0 11") << hexBytes("F0 0A D0 11");
-    QTest::newRow("fm out of range reset") << addr::FmScanLower << hexBytes("10 00 20 00") << hexBytes("C0 0D E0 10");
-    QTest::newRow("fm upper equal lower reset") << addr::FmScanLower << hexBytes("C0 0D C0 0D") << hexBytes("C0 0D E0 10");
-    QTest::newRow("fm upper below lower reset") << addr::FmScanLower << hexBytes("E0 10 C0 0D") << hexBytes("C0 0D E0 10");
-    QTest::newRow("signalling 0x27 low nibble cleared") << addr::DtmfSignalling << hexBytes("27") << hexBytes("20");
-    QTest::newRow("signalling 0x22 stays") << addr::DtmfSignalling << hexBytes("22") << hexBytes("22");
-    QTest::newRow("stun length 11 reset") << addr::DtmfStunLength << hexBytes("0B") << hexBytes("00");
-    QTest::newRow("13E and 13F forced FF") << addr::Reserved13E << hexBytes("00 12") << hexBytes("FF FF");
+    QTest::newRow("fm 88-108 stays")
+        << addr::FmScanLower << hexBytes("C0 0D E0 10") << hexBytes("C0 0D E0 10");
+    QTest::newRow("fm 70-114 stays")
+        << addr::FmScanLower << hexBytes("F0 0A D0 11") << hexBytes("F0 0A D0 11");
+    QTest::newRow("fm out of range reset")
+        << addr::FmScanLower << hexBytes("10 00 20 00") << hexBytes("C0 0D E0 10");
+    QTest::newRow("fm upper equal lower reset")
+        << addr::FmScanLower << hexBytes("C0 0D C0 0D") << hexBytes("C0 0D E0 10");
+    QTest::newRow("fm upper below lower reset")
+        << addr::FmScanLower << hexBytes("E0 10 C0 0D") << hexBytes("C0 0D E0 10");
+    QTest::newRow("signalling 0x27 low nibble cleared")
+        << addr::DtmfSignalling << hexBytes("27") << hexBytes("20");
+    QTest::newRow("signalling 0x22 stays")
+        << addr::DtmfSignalling << hexBytes("22") << hexBytes("22");
+    QTest::newRow("stun length 11 reset")
+        << addr::DtmfStunLength << hexBytes("0B") << hexBytes("00");
+    QTest::newRow("13E and 13F forced FF")
+        << addr::Reserved13E << hexBytes("00 12") << hexBytes("FF FF");
     QTest::newRow("band code follows band") << addr::BandCode << hexBytes("00") << hexBytes("F3");
 }
 
@@ -144,7 +155,8 @@ void DataFileTest::normalise() {
 void DataFileTest::saveThenOpen_roundTrip() {
     BuildNewImage(*core, kSavedAt);
     // bytes nobody interprets come back as they went
-    for (int a = 0; a < addr::BlockSize; ++a) core->All.image[a] = quint8(a);
+    for (int a = 0; a < addr::BlockSize; ++a)
+        core->All.image[a] = quint8(a);
     core->All.image[0x150] = 0x42;
     core->All.spare.fill(0x33);
     core->All.Changed = true;
@@ -185,21 +197,25 @@ void DataFileTest::open_takesModelBandAndPassword() {
     QCOMPARE(other.All.BandLower, 200.0);
     QCOMPARE(other.All.BandUpper, 260.0);
     QCOMPARE(other.All.image[addr::SquelchLevel], quint8(5));
-    QCOMPARE(toBytes(other.All.Password), hexBytes("50 54 34 37 43 20 02 60"));  // "PT47C" + band digits
+    QCOMPARE(toBytes(other.All.Password),
+             hexBytes("50 54 34 37 43 20 02 60")); // "PT47C" + band digits
 }
 
 void DataFileTest::open_failureChangesNothing_data() {
-    QTest::addColumn<QByteArray>("file");  // empty: no file at all
+    QTest::addColumn<QByteArray>("file"); // empty: no file at all
     QTest::addColumn<int>("kind");
     const QByteArray good = hexBytes("50 54 34 37 43 40 05 20 E8 07 05 01 0C 1E FF FF")
                                 .append(addr::ImageSize + 16, '\x00');
     QTest::newRow("missing file") << QByteArray() << int(DataFileResult::SystemError);
     QTest::newRow("shorter than header") << good.left(10) << int(DataFileResult::TooShort);
-    QTest::newRow("one byte short") << good.left(datafile::FileSize - 1) << int(DataFileResult::TooShort);
-    QTest::newRow("unknown model") << QByteArray(good).replace(1, 4, "T47D") << int(DataFileResult::UnknownModel);
-    QTest::newRow("small-letter model") << QByteArray(good).replace(1, 4, "t47c") << int(DataFileResult::UnknownModel);
-    QTest::newRow("band digits not decimal")
-        << QByteArray(good).replace(5, 3, hexBytes("4A 05 20")) << int(DataFileResult::BadBandDigits);
+    QTest::newRow("one byte short")
+        << good.left(datafile::FileSize - 1) << int(DataFileResult::TooShort);
+    QTest::newRow("unknown model")
+        << QByteArray(good).replace(1, 4, "T47D") << int(DataFileResult::UnknownModel);
+    QTest::newRow("small-letter model")
+        << QByteArray(good).replace(1, 4, "t47c") << int(DataFileResult::UnknownModel);
+    QTest::newRow("band digits not decimal") << QByteArray(good).replace(5, 3, hexBytes("4A 05 20"))
+                                             << int(DataFileResult::BadBandDigits);
 }
 
 void DataFileTest::open_failureChangesNothing() {
@@ -222,7 +238,7 @@ void DataFileTest::open_failureChangesNothing() {
 
 void DataFileTest::save_failureKeepsChangedFlag() {
     core->All.Changed = true;
-    const DataFileResult result = WriteDataFile(*core, dir.path(), kSavedAt);  // a folder
+    const DataFileResult result = WriteDataFile(*core, dir.path(), kSavedAt); // a folder
     QCOMPARE(result.kind, DataFileResult::SystemError);
     QVERIFY(!result.detail.isEmpty());
     QVERIFY(core->All.Changed);

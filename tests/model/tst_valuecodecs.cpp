@@ -103,7 +103,8 @@ void ValueCodecsTest::bytesToDateTime_data() {
 void ValueCodecsTest::bytesToDateTime() {
     QFETCH(QByteArray, field);
     QFETCH(QString, text);
-    const auto bytes = std::span(reinterpret_cast<const quint8*>(field.constData()), size_t(field.size()));
+    const auto bytes =
+        std::span(reinterpret_cast<const quint8*>(field.constData()), size_t(field.size()));
     QCOMPARE(BytesToDateTime(bytes), text);
 }
 
