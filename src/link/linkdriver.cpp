@@ -94,7 +94,7 @@ void TLinkDriver::carryOut(const TLinkAction& action) {
     case TLinkAction::Finish:
         for (QTimer& timer : timers_)
             timer.stop();
-        Q_EMIT finished(action.result);
+        result_ = action.result;
         break;
     }
 }
