@@ -49,6 +49,14 @@ QStringList TDesktop::PresentPorts() {
     return ListPresentPorts();
 }
 
+QList<TPresentPort> TDesktop::PresentPortDetails() {
+    return ListPresentPortDetails();
+}
+
+bool TDesktop::PortExists(const QString& portName) {
+    return PortDeviceExists(portName);
+}
+
 QDateTime TDesktop::Now() {
     return QDateTime::currentDateTime();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/portlist.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,10 @@ public:
     // Opens a file or page with the program the desktop chooses.
     virtual bool OpenUrl(const QUrl& url);
     virtual QStringList PresentPorts();
+    // The same ports with what the system knows about them, for the port dialog.
+    virtual QList<TPresentPort> PresentPortDetails();
+    // Whether a port that is not listed is there all the same (a pseudo-terminal).
+    virtual bool PortExists(const QString& portName);
     virtual QDateTime Now();
 
 private:

@@ -1,6 +1,9 @@
 #include "portlist.h"
 
+#include "portname.h"
+
 #include <QCollator>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
@@ -29,6 +32,15 @@ QStringList ListPresentPorts() {
     for (const TPresentPort& port : ListPresentPortDetails())
         names << port.name;
     return names;
+}
+
+bool PortDeviceExists(const QString& portName) {
+    if (portName.isEmpty()) return false;
+#ifdef Q_OS_WIN
+    return ListPresentPorts().contains(portName, Qt::CaseInsensitive);
+#else
+    return QFileInfo::exists(PortSystemLocation(portName));
+#endif
 }
 
 QString UsbIdText(const TPresentPort& port) {

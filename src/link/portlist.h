@@ -22,5 +22,9 @@ QList<TPresentPort> ListPresentPortDetails();
 // The names of the ports present, in the same order.
 QStringList ListPresentPorts();
 
+// Whether the port setting names a device that is there now, listed or not: no port list
+// shows a pseudo-terminal, for instance. On Windows only the listed ports count.
+bool PortDeviceExists(const QString& portName);
+
 // "USB 067B:2303" style text for a port's ids; empty when the system does not know them.
 QString UsbIdText(const TPresentPort& port);

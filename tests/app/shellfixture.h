@@ -39,6 +39,8 @@ public:
         return int(QDialog::Rejected);
     };
     QStringList ports;
+    QList<TPresentPort> portDetails;
+    QStringList existing; // ports that are there without being listed
     QDateTime now{QDate(2024, 5, 1), QTime(12, 30, 0)};
 
     QString OpenFileName(QWidget*, const QString& filter) override {
@@ -60,6 +62,15 @@ public:
         return true;
     }
     QStringList PresentPorts() override { return ports; }
+    // `portDetails` when set, else the names of `ports` as devices nobody knows more about
+    QList<TPresentPort> PresentPortDetails() override {
+        if (!portDetails.isEmpty()) return portDetails;
+        QList<TPresentPort> details;
+        for (const QString& name : ports)
+            details << TPresentPort{name, QStringLiteral("/dev/") + name, {}, {}, {}, {}};
+        return details;
+    }
+    bool PortExists(const QString& portName) override { return existing.contains(portName); }
     QDateTime Now() override { return now; }
 
     QString lastFilter;
@@ -84,9 +95,13 @@ public:
     QStringList texts;
     QStringList titles;
 
+    // Runs as each message is shown, to look at the windows behind it.
+    std::function<void(const QString& text)> whenShown;
+
     int Answer(const QString& title, const QString& text, int kind) override {
         titles << title;
         texts << text;
+        if (whenShown) whenShown(text);
         if (kind != msgbox::Question) return msgbox::Ok;
         if (answers.empty()) return msgbox::Yes;
         const int a = answers.front();

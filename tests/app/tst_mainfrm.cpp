@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/navtree.h"
 #include "app/statuspanels.h"
+#include "i18n/inifile.h"
 #include "i18n/tag.h"
 #include "model/addresses.h"
 
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void mainShortcutsWinOverTextFields_data();
     void mainShortcutsWinOverTextFields();
     void firstPresentPortReplacesAnAbsentOne();
+    void configuredDeviceThatIsThereIsKept();
     void changeModel();
     void documentReplacedAfterARead();
 };
@@ -249,7 +251,10 @@ void MainFrmTest::dispatcherReachesEachCommand_data() {
     QTest::newRow("32 runs the language dialog") << 32 << QStringList{end, "dialog:fSetLanguage"};
     QTest::newRow("60 opens the user guide") << 60 << QStringList{end, "url:K904_English.html"};
     QTest::newRow("61 runs the about box") << 61 << QStringList{end, "dialog:fFrmAbout"};
-    for (int tag : {5, 6, 18, 20, 21, 22, 30, 31, 50, 51, 52, 53})
+    QTest::newRow("20 runs the read dialog") << 20 << QStringList{end, "dialog:fReadRadio"};
+    QTest::newRow("21 runs the write dialog") << 21 << QStringList{end, "dialog:fWriteRadio"};
+    QTest::newRow("31 runs the port dialog") << 31 << QStringList{end, "dialog:fSetPort"};
+    for (int tag : {5, 6, 18, 22, 30, 50, 51, 52, 53})
         QTest::addRow("%d not built yet or arranging", tag) << tag << QStringList{end};
     QTest::newRow("root node: only the first step") << 0 << QStringList{end};
     QTest::newRow("unknown tag: only the first step") << 99 << QStringList{end};
@@ -446,6 +451,19 @@ void MainFrmTest::firstPresentPortReplacesAnAbsentOne() {
     QCOMPARE(ports->count(), 2);
     QCOMPARE(ports->currentIndex(), 0);
     QVERIFY(ports->isHidden());
+}
+
+void MainFrmTest::configuredDeviceThatIsThereIsKept() {
+    ShellFixture f(true, {QStringLiteral("ttyS0")});
+    TIniFile config(f.programDir() + QStringLiteral("SysInfo.Ini"));
+    config.WriteString(QStringLiteral("SysInfo"), QStringLiteral("Com"),
+                       QStringLiteral("/dev/pts/7"));
+    QVERIFY(config.Save(f.programDir() + QStringLiteral("SysInfo.Ini")));
+    f.desktop.existing = {QStringLiteral("/dev/pts/7")};
+    f.Start();
+    QCOMPARE(f.all().PortName, QStringLiteral("/dev/pts/7"));
+    QCOMPARE(f.frame->StatusPanels()->PanelText(3), QStringLiteral("Port: /dev/pts/7"));
+    QCOMPARE(f.frame->findChild<QComboBox*>(QStringLiteral("cbCom"))->currentIndex(), -1);
 }
 
 void MainFrmTest::changeModel() {

@@ -191,24 +191,32 @@ void SysInfoTest::userCopyIsReadFirst() {
 void SysInfoTest::startPort_data() {
     QTest::addColumn<QString>("configured");
     QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("there"); // devices that exist without being listed
     QTest::addColumn<QString>("port");
     QTest::addColumn<int>("selected");
     QTest::newRow("no port present: configured, in capitals")
-        << "com3" << QStringList{} << "COM3" << -1;
+        << "com3" << QStringList{} << QStringList{} << "COM3" << -1;
     QTest::newRow("configured port present")
-        << "Com2" << QStringList{"COM1", "COM2"} << "COM2" << 1;
+        << "Com2" << QStringList{"COM1", "COM2"} << QStringList{} << "COM2" << 1;
     QTest::newRow("configured port absent: the first present")
-        << "COM9" << QStringList{"COM1", "COM2"} << "COM1" << 0;
+        << "COM9" << QStringList{"COM1", "COM2"} << QStringList{} << "COM1" << 0;
     QTest::newRow("device names keep their case")
-        << "ttyUSB0" << QStringList{"ttyS0", "ttyUSB0"} << "ttyUSB0" << 1;
+        << "ttyUSB0" << QStringList{"ttyS0", "ttyUSB0"} << QStringList{} << "ttyUSB0" << 1;
+    // a pseudo-terminal, such as the virtual radio's, is in no port list
+    QTest::newRow("configured device there but not listed: kept")
+        << "/dev/pts/7" << QStringList{"ttyS0"} << QStringList{"/dev/pts/7"} << "/dev/pts/7" << -1;
+    QTest::newRow("configured device gone: the first present")
+        << "/dev/pts/7" << QStringList{"ttyS0"} << QStringList{"/dev/pts/8"} << "ttyS0" << 0;
 }
 
 void SysInfoTest::startPort() {
     QFETCH(QString, configured);
     QFETCH(QStringList, present);
+    QFETCH(QStringList, there);
     QFETCH(QString, port);
     QFETCH(int, selected);
-    const TPortChoice choice = ChoosePort(configured, present);
+    const TPortChoice choice =
+        ChoosePort(configured, present, [&](const QString& name) { return there.contains(name); });
     QCOMPARE(choice.portName, port);
     QCOMPARE(choice.selected, selected);
 }

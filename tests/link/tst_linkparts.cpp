@@ -3,6 +3,7 @@
 
 #include "link/linemarks.h"
 #include "link/porterror.h"
+#include "link/portlist.h"
 #include "link/portname.h"
 #include "link/protocol.h"
 
@@ -19,6 +20,7 @@ class LinkPartsTest : public QObject {
 private Q_SLOTS:
     void portLocation_data();
     void portLocation();
+    void deviceThereWithoutBeingListed();
     void linkKey_data();
     void linkKey();
     void frames();
@@ -52,6 +54,22 @@ void LinkPartsTest::portLocation() {
     QCOMPARE(ComPortNumber(name).value_or(-1), number);
 #ifndef Q_OS_WIN
     QCOMPARE(PortSystemLocation(name), location);
+#endif
+}
+
+void LinkPartsTest::deviceThereWithoutBeingListed() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows ports are all listed");
+#else
+    // a pseudo-terminal stands for any device file no port list shows
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("pts7"));
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(PortDeviceExists(device));
+    QVERIFY(!PortDeviceExists(dir.filePath(QStringLiteral("pts8"))));
+    QVERIFY(!PortDeviceExists(QString()));
 #endif
 }
 
