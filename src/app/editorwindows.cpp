@@ -2,8 +2,10 @@
 
 #include "editors/editorwindow.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace {
 
@@ -15,6 +17,16 @@ QList<QMdiSubWindow*> arrangeable(QMdiArea* area) {
         windows << w;
     }
     return windows;
+}
+
+// On Linux the toolkit gives a child window's Close item Ctrl+W as well as Ctrl+F4; with
+// two owners the key would do nothing, and here it is Write To Radio.
+void keepMainShortcuts(QMdiSubWindow* frame) {
+    const QKeySequence write(Qt::CTRL | Qt::Key_W);
+    for (QAction* action : frame->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(write)) action->setShortcuts(keys);
+    }
 }
 
 } // namespace
@@ -45,6 +57,7 @@ TEditorWindow* TEditorWindows::Open(int tag) {
         if (!editor) return nullptr;
         frame = area_->addSubWindow(editor);
         frame->setAttribute(Qt::WA_DeleteOnClose);
+        keepMainShortcuts(frame);
         open_.insert(tag, frame);
     }
     frame->show();

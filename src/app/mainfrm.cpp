@@ -16,6 +16,9 @@
 #include "i18n/setlanguage.h"
 #include "i18n/tag.h"
 #include "i18n/translate.h"
+#include "link/readradio.h"
+#include "link/setport.h"
+#include "link/writeradio.h"
 #include "model/imagedefaults.h"
 
 #include <QCloseEvent>
@@ -180,7 +183,8 @@ void TfMainFrm::FormShow() {
     const QStringList ports = desktop_.PresentPorts();
     cbCom_->clear();
     cbCom_->addItems(ports);
-    const TPortChoice port = ChoosePort(all.PortName, ports);
+    const TPortChoice port = ChoosePort(
+        all.PortName, ports, [this](const QString& name) { return desktop_.PortExists(name); });
     all.PortName = port.portName;
     cbCom_->setCurrentIndex(port.selected);
 
@@ -283,10 +287,23 @@ void TfMainFrm::DocumentReplaced() {
     RefreshViews(1);
 }
 
-// The read, write, port, model, print and embedded message dialogs plug in here.
-void TfMainFrm::ReadFromRadio() {}
-void TfMainFrm::WriteToRadio() {}
-void TfMainFrm::ChooseCommunicationPort() {}
+void TfMainFrm::ReadFromRadio() {
+    TfReadRadio dialog(db_.Core, db_.Messages, LanguageFile(), this);
+    desktop_.RunDialog(dialog);
+    if (dialog.ReadComplete()) DocumentReplaced();
+}
+
+void TfMainFrm::WriteToRadio() {
+    TfWriteRadio dialog(db_.Core, db_.Messages, LanguageFile(), this);
+    desktop_.RunDialog(dialog);
+}
+
+void TfMainFrm::ChooseCommunicationPort() {
+    TfSetPort dialog(db_.Core.All, desktop_.PresentPortDetails(), LanguageFile(), this);
+    desktop_.RunDialog(dialog);
+}
+
+// The model, print and embedded message dialogs plug in here.
 void TfMainFrm::ChooseModel() {}
 void TfMainFrm::Print() {}
 void TfMainFrm::PrintPreview() {}

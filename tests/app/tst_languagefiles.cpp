@@ -5,6 +5,9 @@
 #include "i18n/language.h"
 #include "i18n/setlanguage.h"
 #include "i18n/translate.h"
+#include "link/readradio.h"
+#include "link/setport.h"
+#include "link/writeradio.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -34,6 +37,14 @@ QMap<QString, QString> windowKeys() {
     TranslateForm(&language, collector, true);
     TfFrmAbout about(f.all(), QString());
     TranslateForm(&about, collector, true);
+    for (const auto picker : {TfSetPort::Picker::ComButtons, TfSetPort::Picker::DeviceList}) {
+        TfSetPort port(f.all(), {}, QString(), nullptr, picker);
+        TranslateForm(&port, collector, true);
+    }
+    TfReadRadio read(f.db->Core, f.db->Messages, QString());
+    TranslateForm(&read, collector, true);
+    TfWriteRadio write(f.db->Core, f.db->Messages, QString());
+    TranslateForm(&write, collector, true);
     return collector.keys;
 }
 
@@ -68,6 +79,8 @@ void LanguageFilesTest::everyWindowKeyIsInBothFiles() {
     const TIniFile language(file);
     const QMap<QString, QString> keys = windowKeys();
     QVERIFY(keys.contains(QStringLiteral("fMainFrm/nChInfo.Hint")));
+    QVERIFY(keys.contains(QStringLiteral("fSetPort/gvPorts.4")));
+    QVERIFY(keys.contains(QStringLiteral("fWriteRadio/fWriteRadio.Caption")));
     for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
         // an empty design text (most menu items have no hint) leaves nothing to translate
         if (it.value().isEmpty()) continue;
@@ -91,7 +104,8 @@ void LanguageFilesTest::englishFileRepeatsTheDesignTexts() {
 void LanguageFilesTest::bothFilesHoldTheSameKeys() {
     const TIniFile english(shipped("English.Ini"));
     const TIniFile chinese(shipped("Chinese.Ini"));
-    for (const char* section : {"Language", "fMainFrm", "fSetLanguage", "fFrmAbout"}) {
+    for (const char* section : {"Language", "fMainFrm", "fSetLanguage", "fFrmAbout", "fSetPort",
+                                "fReadRadio", "fWriteRadio"}) {
         QStringList a = fileKeys(english, QLatin1String(section));
         QStringList b = fileKeys(chinese, QLatin1String(section));
         a.sort();
