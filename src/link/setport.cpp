@@ -94,9 +94,11 @@ void TfSetPort::BuildDeviceList() {
     gvPorts_->setSelectionMode(QAbstractItemView::SingleSelection);
     gvPorts_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gvPorts_->setWordWrap(false);
-    gvPorts_->horizontalHeader()->setStretchLastSection(true);
+    gvPorts_->verticalHeader()->setDefaultSectionSize(gvPorts_->fontMetrics().height() + 8);
+    // what the system calls the device takes the room that is left
+    gvPorts_->horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);
     gvPorts_->horizontalHeader()->setHighlightSections(false);
-    gvPorts_->setFixedSize(560, 200);
+    gvPorts_->setFixedSize(580, 200);
 
     lbDevice_ = new QLabel(QStringLiteral("Device:"), cxPort_);
     lbDevice_->setObjectName(QStringLiteral("lbDevice"));
@@ -157,13 +159,23 @@ void TfSetPort::FormShow() {
             gvPorts_->setItem(row, c, item);
         }
     }
-    gvPorts_->resizeColumnsToContents();
-    for (int c = PortColumn; c < UsbIdColumn; ++c)
-        gvPorts_->setColumnWidth(c, qBound(90, gvPorts_->columnWidth(c) + 12, 220));
+    for (const int c : {PortColumn, ManufacturerColumn, UsbIdColumn}) {
+        gvPorts_->resizeColumnToContents(c);
+        gvPorts_->setColumnWidth(c, qBound(90, gvPorts_->columnWidth(c) + 12, 180));
+    }
+    // the configured port, by its name or by the device it stands for ("COM1" is ttyS0)
+    const QString location = PortSystemLocation(all_.PortName);
     for (int row = 0; row < present_.size(); ++row)
-        if (present_[row].name == all_.PortName || present_[row].location == all_.PortName)
+        if (present_[row].name == all_.PortName || present_[row].location == location)
             gvPorts_->selectRow(row);
     cxDevice_->setText(all_.PortName);
+    // with no port of the list chosen, the user most likely types one
+    if (gvPorts_->selectedItems().isEmpty()) {
+        cxDevice_->selectAll();
+        cxDevice_->setFocus();
+    } else {
+        gvPorts_->setFocus();
+    }
 }
 
 void TfSetPort::gvPortsSelectionChanged() {

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void comButtonChoice();
     void comButtonCaptionsFollowTheLanguageFile();
     void deviceListShowsWhatTheSystemKnows();
+    void configuredDeviceIsChosen_data();
+    void configuredDeviceIsChosen();
     void deviceChoice_data();
     void deviceChoice();
     void choiceReachesStatusBarAndConfiguration();
@@ -181,10 +183,35 @@ void SetPortTest::deviceListShowsWhatTheSystemKnows() {
                                           "Prolific Technology Inc.", "USB 067B:2303"}));
     QCOMPARE(rowTexts(t, 2).last(), QStringLiteral("USB 10C4:EA60"));
     QCOMPARE(t->item(1, 0)->toolTip(), QStringLiteral("/dev/ttyUSB0"));
-    // the configured port is chosen
-    QCOMPARE(t->selectedItems().first()->row(), 1);
-    QCOMPARE(deviceField(d)->text(), QStringLiteral("ttyUSB0"));
     QVERIFY(!comButton(d, 1));
+}
+
+void SetPortTest::configuredDeviceIsChosen_data() {
+    QTest::addColumn<QString>("portName");
+    QTest::addColumn<int>("row"); // -1: none
+    QTest::newRow("by name") << "ttyUSB0" << 1;
+    QTest::newRow("by path") << "/dev/ttyUSB1" << 2;
+#ifndef Q_OS_WIN
+    QTest::newRow("COM1 is the first built-in port") << "COM1" << 0;
+#endif
+    QTest::newRow("a device no list shows") << "/dev/pts/7" << -1;
+}
+
+void SetPortTest::configuredDeviceIsChosen() {
+    QFETCH(QString, portName);
+    QFETCH(int, row);
+    TALL all;
+    all.PortName = portName;
+    TfSetPort d(all, devices(), QString(), nullptr, TfSetPort::Picker::DeviceList);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    const QList<QTableWidgetItem*> selected = table(d)->selectedItems();
+    QCOMPARE(selected.isEmpty() ? -1 : selected.first()->row(), row);
+    // the field shows the setting as it is
+    QCOMPARE(deviceField(d)->text(), portName);
+    // with no row chosen, what the user types replaces the setting
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 row < 0 ? static_cast<QWidget*>(deviceField(d)) : table(d));
 }
 
 void SetPortTest::deviceChoice_data() {
