@@ -1,6 +1,7 @@
 #include "setlanguage.h"
 
 #include "languagefile.h"
+#include "okcancel.h"
 #include "tag.h"
 #include "translate.h"
 
@@ -29,24 +30,18 @@ TfSetLanguage::TfSetLanguage(TALL& all, const QStringList& displayNames,
     language_->setObjectName(QStringLiteral("Language"));
     SetTag(language_, tag::NotTranslated);
     language_->hide();
-    btnOk_ = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk_->setObjectName(QStringLiteral("btnOk"));
-    btnOk_->setDefault(true);
-    btnCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    btnOk_ = buttons.ok;
+    btnCancel_ = buttons.cancel;
 
     auto* row = new QHBoxLayout;
     row->addWidget(lbName_);
     row->addWidget(cbLanguage_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancel_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(16);
     layout->addLayout(row);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
 
     connect(btnOk_, &QPushButton::clicked, this, &TfSetLanguage::btnOkClick);

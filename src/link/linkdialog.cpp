@@ -5,6 +5,7 @@
 
 #include "i18n/language.h"
 #include "i18n/msgbox.h"
+#include "i18n/okcancel.h"
 #include "i18n/translate.h"
 
 #include <QHBoxLayout>
@@ -27,23 +28,17 @@ TLinkDialog::TLinkDialog(TCore& core, const TLanguage& messages, const QString& 
     pBar_->setObjectName(QStringLiteral("pBar"));
     pBar_->setRange(0, blocks);
     pBar_->setValue(0);
-    btnOk_ = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk_->setObjectName(QStringLiteral("btnOk"));
-    btnOk_->setDefault(true);
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    btnOk_ = buttons.ok;
+    btnCancel_ = buttons.cancel;
     // until the port is open there is nothing to start
     btnOk_->setEnabled(false);
-    btnCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancel_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 14);
     layout->setSpacing(18);
     layout->addWidget(pBar_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
 
     closeTime_.setObjectName(QStringLiteral("CloseTime"));

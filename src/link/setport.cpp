@@ -2,6 +2,7 @@
 
 #include "portname.h"
 
+#include "i18n/okcancel.h"
 #include "i18n/tag.h"
 #include "i18n/translate.h"
 
@@ -47,21 +48,15 @@ TfSetPort::TfSetPort(TALL& all, const QList<TPresentPort>& present, const QStrin
     SetTag(cbCom_, tag::NotTranslated);
     cbCom_->hide();
 
-    btnOk_ = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk_->setObjectName(QStringLiteral("btnOk"));
-    btnOk_->setDefault(true);
-    btnCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+    const TOkCancelButtons buttons = MakeOkCancelButtons(this);
+    btnOk_ = buttons.ok;
+    btnCancel_ = buttons.cancel;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancel_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(14);
     layout->addWidget(cxPort_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnOk_, &QPushButton::clicked, this, &TfSetPort::btnOKClick);
