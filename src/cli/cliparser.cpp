@@ -2,6 +2,10 @@
 
 #include "verbs.h"
 
+#include "model/core.h"
+
+#include <QDir>
+
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -39,4 +43,22 @@ QCommandLineOption PortOption() {
     return QCommandLineOption(QStringLiteral("port"),
                               QStringLiteral("The serial port: COM3, ttyUSB0, or a device path."),
                               QStringLiteral("PORT"));
+}
+
+QCommandLineOption OutputOption() {
+    return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("The data file to write."), QStringLiteral("FILE"));
+}
+
+std::optional<int> RejectPositionalArguments(const QCommandLineParser& parser,
+                                             const QString& verbSyntax) {
+    if (parser.positionalArguments().isEmpty()) return std::nullopt;
+    return UsageError(
+        QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()),
+        verbSyntax);
+}
+
+void StartUpCore(TCore& core) {
+    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
+    core.ApplyFirstModel();
 }

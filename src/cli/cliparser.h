@@ -17,3 +17,13 @@ int UsageError(const QString& message, const QString& verbSyntax);
 
 // The --port option of the verbs that talk to a radio.
 QCommandLineOption PortOption();
+// The -o FILE option of the verbs that write a data file.
+QCommandLineOption OutputOption();
+
+// A usage error for the first positional argument of a verb that takes none.
+std::optional<int> RejectPositionalArguments(const QCommandLineParser& parser,
+                                             const QString& verbSyntax);
+
+class TCore;
+// The program's data as a fresh start has it, with the tool's folder as program folder.
+void StartUpCore(TCore& core);

@@ -5,7 +5,6 @@
 #include "i18n/language.h"
 #include "model/datafile.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -80,8 +79,7 @@ int RunInfo(const QStringList& args) {
         return UsageError(QStringLiteral("Give exactly one data file."), syntax);
 
     TCore core;
-    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
-    core.ApplyFirstModel();
+    StartUpCore(core);
     const DataFileResult result = OpenDataFile(core, parser.positionalArguments().first());
     if (!result.ok()) {
         PrintError(DescribeDataFileResult(result, TLanguage().ModError));

@@ -4,7 +4,6 @@
 #include "model/datafile.h"
 #include "model/imagedefaults.h"
 
-#include <QDir>
 
 int RunNew(const QStringList& args) {
     QCommandLineParser parser;
@@ -16,22 +15,17 @@ int RunNew(const QStringList& args) {
     const QCommandLineOption bandOption(QStringLiteral("band"),
                                         QStringLiteral("Band text, e.g. \"200 - 260MHz\"."),
                                         QStringLiteral("TEXT"));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The data file to write."),
-                                          QStringLiteral("FILE"));
+    const QCommandLineOption outputOption = OutputOption();
     parser.addOptions({modelOption, bandOption, outputOption});
     const QString syntax = QStringLiteral("new [--model NAME] [--band TEXT] -o FILE");
     if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
 
     if (!parser.isSet(outputOption))
         return UsageError(QStringLiteral("No output file given."), syntax);
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(
-            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()),
-            syntax);
+    if (auto stop = RejectPositionalArguments(parser, syntax)) return *stop;
 
     TCore core;
-    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
+    StartUpCore(core);
     const TMacType* model = parser.isSet(modelOption)
                                 ? core.MacList.FindByName(parser.value(modelOption))
                                 : core.MacList.Item(0);

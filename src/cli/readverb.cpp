@@ -6,7 +6,6 @@
 #include "model/datafile.h"
 #include "model/imagedefaults.h"
 
-#include <QDir>
 
 int RunRead(const QStringList& args) {
     QCommandLineParser parser;
@@ -14,23 +13,17 @@ int RunRead(const QStringList& args) {
         "Reads the radio on PORT and saves its image as a data file for the model and band\n"
         "the radio reports. No file is written unless the read completes."));
     const QCommandLineOption portOption = PortOption();
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The data file to write."),
-                                          QStringLiteral("FILE"));
+    const QCommandLineOption outputOption = OutputOption();
     parser.addOptions({portOption, outputOption});
     const QString syntax = QStringLiteral("read --port PORT -o FILE");
     if (auto stop = ParseVerbArguments(parser, args, syntax)) return *stop;
     if (!parser.isSet(portOption)) return UsageError(QStringLiteral("No port given."), syntax);
     if (!parser.isSet(outputOption))
         return UsageError(QStringLiteral("No output file given."), syntax);
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(
-            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()),
-            syntax);
+    if (auto stop = RejectPositionalArguments(parser, syntax)) return *stop;
 
     TCore core;
-    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
-    core.ApplyFirstModel();
+    StartUpCore(core);
     core.All.PortName = parser.value(portOption);
     const QDateTime now = QDateTime::currentDateTime();
     BuildNewImage(core, now);

@@ -6,7 +6,6 @@
 #include "link/writeexchange.h"
 #include "model/datafile.h"
 
-#include <QDir>
 
 int RunWrite(const QStringList& args) {
     QCommandLineParser parser;
@@ -22,8 +21,7 @@ int RunWrite(const QStringList& args) {
         return UsageError(QStringLiteral("Give exactly one data file."), syntax);
 
     TCore core;
-    core.StartUp(QCoreApplication::applicationDirPath() + QDir::separator());
-    core.ApplyFirstModel();
+    StartUpCore(core);
     const DataFileResult opened = OpenDataFile(core, parser.positionalArguments().first());
     if (!opened.ok()) {
         PrintError(DescribeDataFileResult(opened, TLanguage().ModError));
